@@ -1,0 +1,32 @@
+#include "forms/utf8.h"
+
+namespace vx::forms {
+
+namespace {
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; }
+} // namespace
+
+int characterCount(std::string_view text) {
+  int count = 0;
+  for (char c : text) {
+    if (!isContinuation(c)) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+std::size_t byteOffset(std::string_view text, int index) {
+  int seen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!isContinuation(text[i])) {
+      if (seen == index) {
+        return i;
+      }
+      ++seen;
+    }
+  }
+  return text.size();
+}
+
+} // namespace vx::forms

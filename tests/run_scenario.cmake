@@ -1,0 +1,16 @@
+# Runs one scenario script and compares standard output with NAME.expected.
+string(REGEX REPLACE "\\.drive$" ".expected" expected_file "${SCRIPT}")
+execute_process(COMMAND ${DRIVER} ${SCRIPT}
+                OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ ${expected_file} expected)
+if(NOT actual STREQUAL expected)
+  file(WRITE ${SCRIPT}.actual "${actual}")
+  message(FATAL_ERROR "output differs from ${expected_file} (see ${SCRIPT}.actual)\n${errors}")
+endif()
+set(expected_status 0)
+if(expected MATCHES "(^|\n)! line ")
+  set(expected_status 1)
+endif()
+if(NOT status EQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
+endif()

@@ -1,0 +1,47 @@
+#pragma once
+// The top-level Qt window of one window model. The binder creates one
+// widget per control (none for timers and lines) and keeps them in step
+// with the model; a window's layout function only arranges those widgets.
+
+#include "forms/form.h"
+
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::ui {
+
+class Binder;
+
+class FormView : public QWidget {
+  Q_OBJECT
+public:
+  FormView(forms::Form &form, Binder &binder);
+
+  [[nodiscard]] forms::Form &form() const { return form_; }
+  // The widget made for the named control; nullptr for timers, lines and
+  // unknown names.
+  [[nodiscard]] QWidget *widget(std::string_view controlName) const;
+  // The fixed line segments of the window's drawing.
+  [[nodiscard]] std::vector<const forms::Line *> lines() const;
+
+  void addWidget(const forms::Control &control, QWidget *widget);
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  void changeEvent(QEvent *event) override;
+
+private:
+  forms::Form &form_;
+  Binder &binder_;
+  std::map<std::string, QWidget *, std::less<>> widgets_;
+};
+
+// A font whose characters all have one width, for texts whose blanks carry
+// meaning (result and display lines, unit words, tables).
+QFont fixedPitchFont();
+
+} // namespace vx::ui
