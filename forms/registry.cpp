@@ -37,7 +37,7 @@ const Registry::Entry *Registry::entry(std::string_view name) const {
   return found == entries_.end() ? nullptr : &*found;
 }
 
-Form &Registry::load(std::string_view name) {
+Form &Registry::instance(std::string_view name) {
   Entry *e = entry(name);
   if (e == nullptr) {
     throw std::invalid_argument("unknown window " + std::string(name));
@@ -45,6 +45,12 @@ Form &Registry::load(std::string_view name) {
   if (!e->form) {
     e->form = e->factory(*this);
   }
+  return *e->form;
+}
+
+Form &Registry::load(std::string_view name) {
+  instance(name);
+  Entry *e = entry(name);
   if (!e->loaded) {
     e->loaded = true;
     enterEvent();

@@ -50,6 +50,9 @@ public:
   [[nodiscard]] bool isOpen(std::string_view name) const; // loaded and shown
   // The window object if it has been created (open or not).
   [[nodiscard]] Form *existing(std::string_view name) const;
+  // The window object, made if needed but neither loaded nor shown: its
+  // variables can be read without opening the window.
+  Form &instance(std::string_view name);
   [[nodiscard]] bool anyOpen() const;
   [[nodiscard]] bool ended() const { return ended_; }
 

@@ -20,10 +20,9 @@ void TextBox::reset() {
 
 int TextBox::length() const { return characterCount(text_); }
 
+// The maximum length limits the person's typing only, as in any text box:
+// a procedure may write a longer text.
 void TextBox::setText(std::string text) {
-  if (design_.maxLength > 0 && characterCount(text) > design_.maxLength) {
-    text.resize(byteOffset(text, design_.maxLength));
-  }
   if (text == text_) {
     return;
   }

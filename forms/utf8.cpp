@@ -16,17 +16,4 @@ int characterCount(std::string_view text) {
   return count;
 }
 
-std::size_t byteOffset(std::string_view text, int index) {
-  int seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!isContinuation(text[i])) {
-      if (seen == index) {
-        return i;
-      }
-      ++seen;
-    }
-  }
-  return text.size();
-}
-
 } // namespace vx::forms

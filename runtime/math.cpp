@@ -1,0 +1,39 @@
+// `^`, Log and Exp: Double results, and no result that is not a finite
+// number.
+
+#include "runtime/failure.h"
+#include "runtime/text_rules.h"
+
+#include <cmath>
+
+namespace vx {
+namespace {
+
+Value finite(double result) {
+  if (!std::isfinite(result))
+    throw CalcFailure("overflow");
+  return {result};
+}
+
+} // namespace
+
+Value Pow(const Value &base, const Value &exponent) {
+  const double b = toDouble(base);
+  const double e = toDouble(exponent);
+  if (b == 0.0 && e < 0.0)
+    throw CalcFailure("division by zero");
+  return finite(std::pow(b, e));
+}
+
+Value Log(const Value &value) {
+  const double x = toDouble(value);
+  if (!(x > 0.0))
+    throw CalcFailure("invalid argument");
+  return finite(std::log(x));
+}
+
+Value Exp(const Value &value) {
+  return finite(std::exp(toDouble(value)));
+}
+
+} // namespace vx

@@ -1,0 +1,32 @@
+#pragma once
+// Runs a vexlo-drive script against the real application: the same window
+// models, Qt widgets, key mapping and timers as vexlo.
+
+#include "tools/script.h"
+#include "ui/application.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace vx::drive {
+
+class Driver {
+public:
+  explicit Driver(std::ostream &out);
+  // Runs every line; true when none was refused.
+  bool run(std::istream &script);
+
+private:
+  // The refusal reason, or "" when the command ran.
+  std::string execute(const Command &command);
+  std::string read(const Command &command);
+  std::string interact(const Command &command);
+  std::string typeText(const Command &command);
+  std::string pressKey(const Command &command);
+  void settle();
+
+  std::ostream &out_;
+  ui::Application app_;
+};
+
+} // namespace vx::drive

@@ -1,0 +1,199 @@
+#include "ui/binder.h"
+
+#include "forms/form.h"
+#include "forms/utf8.h"
+#include "ui/form_binding.h"
+#include "ui/form_view.h"
+#include "ui/key_codes.h"
+#include "ui/picture_widget.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace vx::ui {
+
+Binder::Binder(forms::Registry &registry) : registry_(registry) {
+  registry_.setPlatform(this);
+  QApplication::setQuitOnLastWindowClosed(false);
+  qApp->installEventFilter(this);
+}
+
+Binder::~Binder() {
+  qApp->removeEventFilter(this);
+  bindings_.clear();
+  registry_.setPlatform(nullptr);
+}
+
+FormView *Binder::view(std::string_view formName) const {
+  const auto found = bindings_.find(formName);
+  return found == bindings_.end() ? nullptr : found->second->view();
+}
+
+void Binder::setTimersLive(bool live) {
+  timersLive_ = live;
+  for (auto &[name, binding] : bindings_) {
+    binding->syncTimers();
+  }
+}
+
+void Binder::paste(forms::TextBox &box, const std::string &text) {
+  box.userEdited(text, forms::characterCount(text));
+  const auto found = bindings_.find(box.form().name());
+  if (found != bindings_.end()) {
+    found->second->controlChanged(box);
+  }
+}
+
+void Binder::windowShown(forms::Form &form) {
+  auto &binding = bindings_[form.name()];
+  if (!binding) {
+    binding = std::make_unique<FormBinding>(form, *this);
+  }
+  std::erase(showOrder_, form.name());
+  showOrder_.push_back(form.name());
+  binding->show();
+}
+
+void Binder::windowClosed(forms::Form &form) {
+  std::erase(showOrder_, form.name());
+  const auto found = bindings_.find(form.name());
+  if (found == bindings_.end()) {
+    return;
+  }
+  // The close may come from inside one of the window's own widgets'
+  // signals, so the binding goes once control is back in the event loop.
+  FormBinding *binding = found->second.release();
+  bindings_.erase(found);
+  form.setObserver(nullptr);
+  if (binding->view() != nullptr) {
+    binding->view()->hide();
+  }
+  binding->deleteLater();
+  QWidget *active = QApplication::activeWindow();
+  if ((active == nullptr || !active->isVisible()) && !showOrder_.empty()) {
+    if (FormView *next = view(showOrder_.back())) {
+      next->activateWindow();
+    }
+  }
+}
+
+void Binder::processEvents() {
+  deliverPendingCharacter();
+  QCoreApplication::processEvents();
+}
+
+void Binder::programEnded() {
+  if (onEnded_) {
+    onEnded_();
+  }
+}
+
+void Binder::registerWidget(QObject *widget, FormBinding *binding, forms::Control *control) {
+  targets_[widget] = Target{binding, control};
+}
+
+void Binder::forgetWidget(QObject *widget) { targets_.erase(widget); }
+
+void Binder::closeRequested(forms::Form &form) { registry_.close(form.name()); }
+
+void Binder::windowActivated(forms::Form &form) {
+  const auto found = bindings_.find(form.name());
+  if (found != bindings_.end()) {
+    found->second->activated();
+  }
+}
+
+bool Binder::eventFilter(QObject *watched, QEvent *event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::MouseButtonRelease) {
+    return false;
+  }
+  const auto found = targets_.find(watched);
+  if (found == targets_.end()) {
+    return false;
+  }
+  const Target target = found->second;
+  switch (type) {
+  case QEvent::KeyPress:
+    return keyPressed(watched, target, static_cast<QKeyEvent *>(event));
+  case QEvent::FocusIn:
+    if (target.control != nullptr) {
+      target.binding->focusArrived(*target.control,
+                                   static_cast<QFocusEvent *>(event)->reason());
+    }
+    return false;
+  case QEvent::MouseButtonRelease: {
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (target.control == nullptr || widget == nullptr || mouse->button() != Qt::LeftButton ||
+        !widget->rect().contains(mouse->position().toPoint())) {
+      return false;
+    }
+    if (target.control->kind() == forms::ControlKind::TextBox) {
+      static_cast<forms::TextBox *>(target.control)->userClicked();
+    } else if (target.control->kind() == forms::ControlKind::Image) {
+      static_cast<forms::Image *>(target.control)->userClicked();
+    }
+    return false;
+  }
+  default:
+    return false;
+  }
+}
+
+bool Binder::keyPressed(QObject *receiver, const Target &target, QKeyEvent *event) {
+  if (receiver == delivering_) {
+    return false;
+  }
+  // Tab and Backtab move the focus between controls and are no key of
+  // the window's procedures.
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+    return false;
+  }
+  int code = virtualKeyCode(*event);
+  const int shift = shiftState(event->modifiers());
+  auto outer = std::move(pending_);
+  pending_ = std::make_unique<PendingKey>(
+      PendingKey{receiver, target, std::unique_ptr<QKeyEvent>(event->clone())});
+  forms::Form &form = target.binding->form();
+  form.keyDown(target.control, code, shift);
+  bool consumed = true; // the character went in while the procedures ran
+  if (pending_) {
+    const bool stillBound = pending_->receiver && targets_.count(receiver) != 0;
+    pending_.reset();
+    consumed = !stillBound || characterRefused(target, *event);
+  }
+  pending_ = std::move(outer);
+  return consumed;
+}
+
+bool Binder::characterRefused(const Target &target, const QKeyEvent &event) {
+  const QString text = event.text();
+  if (text.isEmpty() || target.control == nullptr ||
+      target.control->kind() != forms::ControlKind::TextBox) {
+    return false;
+  }
+  int keyAscii = static_cast<int>(text.at(0).unicode());
+  static_cast<forms::TextBox *>(target.control)->userKeyPress(keyAscii);
+  return keyAscii == 0;
+}
+
+void Binder::deliverPendingCharacter() {
+  if (!pending_) {
+    return;
+  }
+  const std::unique_ptr<PendingKey> key = std::move(pending_);
+  if (!key->receiver || targets_.count(key->receiver.data()) == 0) {
+    return;
+  }
+  if (!characterRefused(key->target, *key->event)) {
+    delivering_ = key->receiver.data();
+    QCoreApplication::sendEvent(key->receiver.data(), key->event.get());
+    delivering_ = nullptr;
+  }
+}
+
+} // namespace vx::ui

@@ -1,0 +1,60 @@
+#pragma once
+// Keeps one open window model and its Qt window in step: the model's
+// changes are mirrored into the widgets, the person's actions on the
+// widgets become the model's event procedures.
+
+#include "forms/form.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+namespace vx::ui {
+
+class Binder;
+class FormView;
+
+class FormBinding : public QObject, public forms::FormObserver {
+  Q_OBJECT
+public:
+  FormBinding(forms::Form &form, Binder &binder);
+  ~FormBinding() override;
+  FormBinding(const FormBinding &) = delete;
+  FormBinding &operator=(const FormBinding &) = delete;
+  FormBinding(FormBinding &&) = delete;
+  FormBinding &operator=(FormBinding &&) = delete;
+
+  [[nodiscard]] FormView *view() const { return view_; }
+  [[nodiscard]] forms::Form &form() const { return form_; }
+  QWidget *widgetOf(const forms::Control &control) const;
+
+  void show();
+  // The window became the active one.
+  void activated();
+  // The person (or Qt on the person's behalf) moved the focus to a widget.
+  void focusArrived(forms::Control &control, Qt::FocusReason reason);
+  // Timers follow the binder's live setting.
+  void syncTimers();
+
+  // forms::FormObserver
+  void controlChanged(forms::Control &control) override;
+  void focusChanged(forms::Control *control) override;
+
+private:
+  void createWidgets();
+  void applyTabOrder();
+  void syncTimer(const forms::Timer &timer);
+  void showModelFocus();
+
+  forms::Form &form_;
+  Binder &binder_;
+  QPointer<FormView> view_;
+  std::map<const forms::Control *, QWidget *> widgets_;
+  std::map<const forms::Timer *, std::unique_ptr<QTimer>> timers_;
+  bool syncing_ = false;
+};
+
+} // namespace vx::ui

@@ -1,0 +1,55 @@
+#include "ui/form_view.h"
+
+#include "forms/registry.h"
+#include "ui/binder.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+
+namespace vx::ui {
+
+FormView::FormView(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {
+  setWindowTitle(QString::fromStdString(form.caption()));
+  setObjectName(QString::fromStdString(form.name()));
+}
+
+QWidget *FormView::widget(std::string_view controlName) const {
+  const auto found = widgets_.find(controlName);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+std::vector<const forms::Line *> FormView::lines() const {
+  std::vector<const forms::Line *> result;
+  for (const forms::Control *c : form_.controls()) {
+    if (c->kind() == forms::ControlKind::Line) {
+      result.push_back(static_cast<const forms::Line *>(c));
+    }
+  }
+  return result;
+}
+
+void FormView::addWidget(const forms::Control &control, QWidget *widget) {
+  widgets_.emplace(control.name(), widget);
+}
+
+void FormView::closeEvent(QCloseEvent *event) {
+  if (binder_.registry().isOpen(form_.name())) {
+    // The window model decides: its unload procedure runs and the binder
+    // hides this window.
+    event->ignore();
+    binder_.closeRequested(form_);
+    return;
+  }
+  event->accept();
+}
+
+void FormView::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    binder_.windowActivated(form_);
+  }
+}
+
+QFont fixedPitchFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+
+} // namespace vx::ui

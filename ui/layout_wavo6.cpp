@@ -1,0 +1,47 @@
+// The Ohm's law window: the four fields one under another, each with its
+// "given" box beside it, and the buttons in a row below.
+
+#include "ui/layouts.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace vx::ui {
+
+namespace {
+// Wide enough for the longest result, a cut number with a unit word such
+// as "-333.3334  milliAmps", with room to spare.
+constexpr int fieldCharacters = 26;
+} // namespace
+
+void layoutWavo6(FormView &view) {
+  auto *outer = new QVBoxLayout(&view);
+  auto *fields = new QGridLayout;
+  fields->setColumnStretch(0, 1);
+  int row = 0;
+  for (const char *letter : {"v", "r", "a", "w"}) {
+    QWidget *field = view.widget(std::string("Text") + letter);
+    QWidget *given = view.widget(std::string("Check") + letter);
+    // The unit words begin with blanks that separate them from the number.
+    field->setFont(fixedPitchFont());
+    const QFontMetrics metrics(field->font());
+    field->setMinimumWidth(metrics.horizontalAdvance(QString(fieldCharacters, QLatin1Char('0'))));
+    fields->addWidget(field, row, 0);
+    fields->addWidget(given, row, 1);
+    ++row;
+  }
+  outer->addLayout(fields);
+
+  auto *buttons = new QHBoxLayout;
+  for (const char *name : {"Command3", "Command1", "Command2", "Command4", "Command5"}) {
+    buttons->addWidget(view.widget(name));
+  }
+  outer->addLayout(buttons);
+  outer->addStretch();
+
+  view.adjustSize();
+}
+
+} // namespace vx::ui

@@ -1,0 +1,25 @@
+#pragma once
+#include <QWidget>
+
+#include <string>
+
+namespace vx::ui {
+
+// Shows an image control's picture, painted from its name at whatever size
+// the layout gives it.
+class PictureWidget : public QWidget {
+  Q_OBJECT
+public:
+  explicit PictureWidget(QWidget *parent = nullptr);
+  void setPicture(std::string picture);
+  [[nodiscard]] const std::string &picture() const { return picture_; }
+  [[nodiscard]] QSize sizeHint() const override { return {24, 36}; }
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
+private:
+  std::string picture_;
+};
+
+} // namespace vx::ui
