@@ -80,6 +80,9 @@ void port6::chq() {
     sum += Asc(letter->text());
   }
   if (sum != allEightSegments && sum != sevenSegmentsNoPoint) {
+    // The notes typed since the value last changed are kept aside before
+    // the warning first covers them.
+    savenotes();
     for (std::size_t line = 0; line < warningLines.size(); ++line) {
       notes[line + 1]->setText(warningLines[line]);
     }

@@ -4,6 +4,7 @@
 // widgets become the model's event procedures.
 
 #include "forms/form.h"
+#include "ui/form_view.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,7 +16,6 @@
 namespace vx::ui {
 
 class Binder;
-class FormView;
 
 class FormBinding : public QObject, public forms::FormObserver {
   Q_OBJECT

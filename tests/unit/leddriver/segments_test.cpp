@@ -1,0 +1,211 @@
+#include "port6_fixture.h"
+
+#include <string_view>
+
+namespace vx::test {
+namespace {
+
+// Each character with the segments it lights, as a person reads them off
+// the digit.
+struct Lit {
+  const char *text;
+  std::string_view segments;
+};
+
+constexpr Lit characters[] = {
+    {"0", "abcdef"}, {"1", "ab"},     {"2", "acdfg"},   {"3", "abcfg"},  {"4", "abeg"},
+    {"5", "bcefg"},  {"6", "bcdefg"}, {"7", "abf"},     {"8", "abcdefg"}, {"9", "abcefg"},
+    {"a", "abcdfg"}, {"b", "bcdeg"},  {"c", "cdg"},     {"d", "abcdg"},  {"e", "acdefg"},
+    {"f", "defg"},   {"g", "abcefg"}, {"h", "bdeg"},    {"i", "b"},      {"j", "abcd"},
+    {"k", "g"},      {"l", "ab"},     {"m", "g"},       {"n", "bdg"},    {"o", "bcdg"},
+    {"p", "adefg"},  {"q", "abefg"},  {"r", "dg"},      {"s", "bcefg"},  {"t", "cdeg"},
+    {"u", "bcd"},    {"v", "bcd"},    {"w", "g"},       {"x", "g"},      {"y", "abceg"},
+    {"z", "g"},      {"A", "abdefg"}, {"B", "abcdefg"}, {"C", "cdef"},   {"D", "g"},
+    {"E", "cdefg"},  {"F", "defg"},   {"G", "bcdef"},   {"H", "abdeg"},  {"I", "ab"},
+    {"J", "abcd"},   {"K", "g"},      {"L", "cde"},     {"M", "g"},      {"N", "abdef"},
+    {"O", "abcdef"}, {"P", "adefg"},  {"Q", "abefg"},   {"R", "def"},    {"S", "bcefg"},
+    {"T", "cdeg"},   {"U", "abcde"},  {"V", "abcde"},   {"W", "g"},      {"X", "g"},
+    {"Y", "abceg"},  {"Z", "g"},      {"'", "a"},       {"?", "adfg"},   {"=", "cg"},
+    {"-", "g"},      {"_", "c"},      {"]", "abcf"},    {")", "abcf"},   {"[", "cdef"},
+    {"(", "cdef"},
+};
+
+std::string glyphOf(std::string_view segments) {
+  int pattern = 0;
+  for (const char segment : segments) {
+    pattern += 1 << (segment - 'a');
+  }
+  return "led" + std::to_string(pattern);
+}
+
+// The pin states a pattern gives when pin i drives segment letters[i].
+std::string pinsFor(std::string_view segments, const std::array<const char *, 8> &letters,
+                    bool pulldown) {
+  std::string states;
+  for (const char *letter : letters) {
+    const bool lit = segments.find(letter[0]) != std::string_view::npos;
+    states += std::string(states.empty() ? "" : " ") + ((lit != pulldown) ? "1" : "0");
+  }
+  return states;
+}
+
+TEST_F(Port6Test, EveryCharacterLightsItsSegmentsThroughTheLetters) {
+  const std::array<const char *, 8> standard{"a", "b", "c", "d", "e", "f", "g", "h"};
+  const std::array<const char *, 8> rewired{"g", "e", "h", "a", "c", "f", "b", "d"};
+  for (const auto &letters : {standard, rewired}) {
+    for (const bool pulldown : {false, true}) {
+      port6 &f = form();
+      if (pulldown != (f.updn == 1)) {
+        f.Command14.userClicked();
+      }
+      setLetters(letters);
+      for (const Lit &character : characters) {
+        f.Text27.userEdited("", 0);
+        typeCharacters(character.text);
+        const std::string where = std::string(character.text) + (pulldown ? " pulldn " : " pullup ") +
+                                  letters[0];
+        EXPECT_EQ(pinStates(), pinsFor(character.segments, letters, pulldown)) << where;
+        EXPECT_EQ(f.Image1.picture(), glyphOf(character.segments)) << where;
+        EXPECT_EQ(f.Image2.picture(), "ledp") << where;
+      }
+    }
+  }
+}
+
+TEST_F(Port6Test, OtherTextsGiveABlankDigit) {
+  port6 &f = form();
+  for (const std::string &text : std::initializer_list<std::string>{
+           " ", ".", "+", "AB", "88", "\xc3\xa9", std::string(1000, '8')}) {
+    typeCharacters("8");
+    f.Text27.userEdited("", 0);
+    typeCharacters(text);
+    EXPECT_EQ(f.Text9.text(), "0") << text;
+    EXPECT_EQ(f.Image1.picture(), "led0") << text;
+  }
+  f.Command14.userClicked();
+  f.Text27.userEdited("", 0);
+  typeCharacters("AB");
+  EXPECT_EQ(f.Text9.text(), "255");
+  EXPECT_EQ(f.Image1.picture(), "led0");
+}
+
+TEST_F(Port6Test, PortValuesOfTypedCharacters) {
+  port6 &f = form();
+  const auto valueOf = [&](const char *text) {
+    f.Text27.userEdited("", 0);
+    typeCharacters(text);
+    return f.Text9.text() + "/" + f.Label_de.caption();
+  };
+  EXPECT_EQ(valueOf("2"), "109/146");
+  EXPECT_EQ(valueOf("1"), "3/252");
+  EXPECT_EQ(valueOf("I"), "3/252");
+  EXPECT_EQ(valueOf("l"), "3/252");
+  EXPECT_EQ(valueOf("a"), "111/144");
+  EXPECT_EQ(valueOf("A"), "123/132");
+  f.Command14.userClicked();
+  EXPECT_EQ(valueOf("2"), "146/109");
+  EXPECT_EQ(f.Image1.picture(), "led109");
+  EXPECT_EQ(f.Image2.picture(), "ledp");
+  EXPECT_EQ(f.ptempart, 146);
+
+  // Shift and any key after the character look the whole text up again.
+  pressKey(keyShift);
+  EXPECT_EQ(f.Text9.text(), "146");
+}
+
+TEST_F(Port6Test, SwappedAndMissingLetters) {
+  port6 &f = form();
+  setLetters({"b", "a", "c", "d", "e", "f", "g", "h"});
+  typeCharacters("1");
+  EXPECT_EQ(f.Text9.text(), "3");
+  EXPECT_EQ(f.Image1.picture(), "led3");
+  f.Text27.userEdited("", 0);
+  typeCharacters("'");
+  EXPECT_EQ(f.Text9.text(), "2");
+  EXPECT_EQ(f.Image1.picture(), "led1");
+
+  // Pin 7 drives nothing: the digit stays as it was.
+  setLetters({"a", "b", "c", "d", "e", "f", "g", " "});
+  typeValue("3");
+  f.Text8.userClicked();
+  EXPECT_EQ(f.Text9.text(), "131");
+  EXPECT_EQ(f.Image1.picture(), "led3");
+  EXPECT_EQ(f.Image2.picture(), "ledp");
+  EXPECT_EQ(f.Text11.text(), "");
+
+  // Two pins on segment a both follow it; read back through the letters
+  // their weights add up to segment b.
+  setLetters({"a", "a", "c", "d", "e", "f", "g", "h"});
+  f.Text27.userEdited("", 0);
+  typeCharacters("'");
+  EXPECT_EQ(f.Text9.text(), "3");
+  EXPECT_EQ(f.Image1.picture(), "led2");
+  EXPECT_EQ(f.Text11.text(), port6::warningMark);
+}
+
+TEST_F(Port6Test, SegmentButtonsToggleOneSegment) {
+  port6 &f = form();
+  f.Command12.userClicked();
+  EXPECT_EQ(f.Text9.text(), "128");
+  EXPECT_EQ(pinStates(), "0 0 0 0 0 0 0 1");
+  EXPECT_EQ(f.Image1.picture(), "led0");
+  EXPECT_EQ(f.Image2.picture(), "leddp");
+  f.Command12.userClicked();
+  EXPECT_EQ(f.Text9.text(), "0");
+
+  f.Text1.userClicked();
+  f.Command5.userClicked();
+  EXPECT_EQ(f.Text9.text(), "0");
+  f.Text1.userClicked();
+  f.Command10.userClicked();
+  EXPECT_EQ(f.Text9.text(), "33");
+  EXPECT_EQ(f.Image1.picture(), "led33");
+
+  // Each button its own segment, through rewired letters.
+  setLetters({"h", "g", "f", "e", "d", "c", "b", "a"});
+  typeValue("0");
+  for (std::size_t segment = 0; segment < f.segmentButtons.size(); ++segment) {
+    f.segmentButtons[segment]->userClicked();
+    EXPECT_EQ(f.Text9.text(), std::to_string(128 >> segment)) << segment;
+    f.segmentButtons[segment]->userClicked();
+  }
+
+  // In pull-down mode a button still toggles its segment; its pin goes low.
+  setLetters({"a", "b", "c", "d", "e", "f", "g", "h"});
+  f.Command14.userClicked();
+  EXPECT_EQ(f.Image1.picture(), "led127");
+  f.Command11.userClicked();
+  EXPECT_EQ(f.Image1.picture(), "led63");
+  EXPECT_EQ(f.Image2.picture(), "leddp");
+  EXPECT_EQ(f.Text9.text(), "64");
+  f.Command6.userClicked();
+  EXPECT_EQ(f.Image1.picture(), "led61");
+  EXPECT_EQ(f.Text9.text(), "66");
+}
+
+TEST_F(Port6Test, DriveModeRedrawsTheDigitForTheOtherWiring) {
+  port6 &f = form();
+  typeCharacters("1");
+  f.Command14.userClicked();
+  EXPECT_EQ(f.Command14.caption(), "pulldn");
+  EXPECT_EQ(pinStates(), "1 1 0 0 0 0 0 0");
+  EXPECT_EQ(f.Text9.text(), "3");
+  EXPECT_EQ(f.Image1.picture(), "led124");
+  EXPECT_EQ(f.Image2.picture(), "leddp");
+  f.Command14.userClicked();
+  EXPECT_EQ(f.Command14.caption(), "pullup");
+  EXPECT_EQ(f.Image1.picture(), "led3");
+  EXPECT_EQ(f.Image2.picture(), "ledp");
+
+  // The mode outlives a close; the button shows its design again.
+  f.Command14.userClicked();
+  registry.close("port6");
+  registry.show("port6");
+  EXPECT_EQ(form().Command14.caption(), "pullup");
+  EXPECT_EQ(form().updn, 1);
+  typeCharacters("2");
+  EXPECT_EQ(form().Text9.text(), "146");
+}
+
+} // namespace
+} // namespace vx::test
