@@ -37,9 +37,13 @@ void port6::store_character() {
   Text27.setText("");
 }
 
-void port6::Command4_Click() { store_character(); }
+void port6::Command4_Click() {
+  store_character();
+}
 
-void port6::Command3_Click() { unstore(); }
+void port6::Command3_Click() {
+  unstore();
+}
 
 void port6::Image_Click(int place) {
   Text9.setText(CStr(*placeTexts[static_cast<std::size_t>(place - 1)]));

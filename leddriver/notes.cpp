@@ -8,9 +8,8 @@
 namespace vx {
 
 const std::array<const char *, 7> port6::infoLines{
-    "Pins or Dec set the port;",  "a character or the segment",
-    "buttons set the digit.",     "Letters a-h: the segment",
-    "each pin drives.",           "pullup/pulldn: LED wiring.",
+    "Pins or Dec set the port;", "a character or the segment", "buttons set the digit.",
+    "Letters a-h: the segment",  "each pin drives.",           "pullup/pulldn: LED wiring.",
     "add or Enter: to the row.",
 };
 

@@ -14,9 +14,9 @@ constexpr int sevenSegmentsNoPoint = 732;
 } // namespace
 
 const std::array<const char *, 6> port6::warningLines{
-    "Check segment assignments", "       for missing or multiple ",
+    "Check segment assignments",       "       for missing or multiple ",
     "                       entrys  ", "   All segments except ",
-    "       h segment must be ",   "                  assigned ",
+    "       h segment must be ",       "                  assigned ",
 };
 
 void port6::toggle_pin(int pin) {
@@ -89,6 +89,8 @@ void port6::chq() {
   }
 }
 
-bool port6::showingWarning() const { return Text11.text() == warningMark; }
+bool port6::showingWarning() const {
+  return Text11.text() == warningMark;
+}
 
 } // namespace vx

@@ -91,11 +91,16 @@ public:
       {.caption = "/dec", .toolTip = "Decimal value displayed for port used in pulldown mode"}};
 
   // Segment toggles a to h.
-  Button Command5{*this, "Command5", {.caption = "", .toolTip = "Toggles  segment (a) on the display "}};
-  Button Command6{*this, "Command6", {.caption = "", .toolTip = "Toggles  segment (b) on the display"}};
-  Button Command7{*this, "Command7", {.caption = "", .toolTip = "Toggles  segment (c) on the display"}};
-  Button Command8{*this, "Command8", {.caption = "", .toolTip = "Toggles segment (d) on the display"}};
-  Button Command9{*this, "Command9", {.caption = "", .toolTip = "Toggles segment (e) on the display"}};
+  Button Command5{
+      *this, "Command5", {.caption = "", .toolTip = "Toggles  segment (a) on the display "}};
+  Button Command6{
+      *this, "Command6", {.caption = "", .toolTip = "Toggles  segment (b) on the display"}};
+  Button Command7{
+      *this, "Command7", {.caption = "", .toolTip = "Toggles  segment (c) on the display"}};
+  Button Command8{
+      *this, "Command8", {.caption = "", .toolTip = "Toggles segment (d) on the display"}};
+  Button Command9{
+      *this, "Command9", {.caption = "", .toolTip = "Toggles segment (e) on the display"}};
   Button Command10{
       *this, "Command10", {.caption = "", .toolTip = "Toggles segment (f) on the display"}};
   Button Command11{
@@ -103,10 +108,13 @@ public:
   Button Command12{
       *this, "Command12", {.caption = "", .toolTip = "Toggles segment (h) on the display"}};
 
-  Button Command14{
-      *this, "Command14", {.caption = "pullup", .toolTip = "Toggles from led pullup to pulldown mode"}};
+  Button Command14{*this,
+                   "Command14",
+                   {.caption = "pullup", .toolTip = "Toggles from led pullup to pulldown mode"}};
   Button Command4{
-      *this, "Command4", {.caption = "add", .toolTip = "Add the led character to the multi digit display"}};
+      *this,
+      "Command4",
+      {.caption = "add", .toolTip = "Add the led character to the multi digit display"}};
   Button Command3{
       *this,
       "Command3",

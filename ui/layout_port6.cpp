@@ -28,7 +28,9 @@ constexpr const char *noteBoxes[] = {"Text10", "Text11", "Text12", "Text13",
                                      "Text14", "Text15", "Text16", "Text17"};
 
 // A glyph keeps the proportions of its 36 by 45 design.
-QSize glyphSize(int height) { return {height * 36 / 45, height}; }
+QSize glyphSize(int height) {
+  return {height * 36 / 45, height};
+}
 
 // Square, just big enough for its one character.
 void shapeSquare(QWidget *box) {
@@ -99,7 +101,7 @@ QHBoxLayout *values(FormView &view) {
 QGridLayout *digit(FormView &view) {
   const int line = view.fontMetrics().height();
   const QSize big = glyphSize(line * 8);
-  const int thin = std::max(8, line / 2);
+  const int thin = std::max(10, line * 2 / 3);
   const QSize across(big.width() * 2 / 3, thin);
   const QSize upright(thin, big.height() * 2 / 5);
 
@@ -113,13 +115,13 @@ QGridLayout *digit(FormView &view) {
     int row;
     int column;
   } buttons[] = {
-      {"Command10", across, 0, 1},  // f
-      {"Command9", upright, 1, 0},  // e
-      {"Command11", across / 2, 2, 0}, // g
-      {"Command8", upright, 3, 0},  // d
-      {"Command5", upright, 1, 2},  // a
-      {"Command6", upright, 3, 2},  // b
-      {"Command7", across, 4, 1},   // c
+      {"Command10", across, 0, 1},       // f
+      {"Command9", upright, 1, 0},       // e
+      {"Command11", across / 2, 2, 0},   // g
+      {"Command8", upright, 3, 0},       // d
+      {"Command5", upright, 1, 2},       // a
+      {"Command6", upright, 3, 2},       // b
+      {"Command7", across, 4, 1},        // c
       {"Command12", {thin, thin}, 4, 3}, // h
   };
   for (const auto &place : buttons) {

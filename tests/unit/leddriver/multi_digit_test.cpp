@@ -128,18 +128,5 @@ TEST_F(MultiDigitTest, APlaceRecallsItsPortValueNotItsPicture) {
   EXPECT_EQ(f.Image2.picture(), "leddp");
 }
 
-TEST_F(MultiDigitTest, TheRowStartsBlankAfterAClose) {
-  enter("8");
-  registry.close("port6");
-  registry.show("port6");
-  port6 &f = form();
-  EXPECT_EQ(row(), "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
-  for (const forms::Var *text : f.placeTexts) {
-    EXPECT_EQ(*text, 0);
-    EXPECT_EQ(text->type(), VType::Integer);
-  }
-  EXPECT_EQ(f.Image1.picture(), "led0");
-}
-
 } // namespace
 } // namespace vx::test

