@@ -8,6 +8,17 @@
 #include <fstream>
 #include <iostream>
 
+namespace {
+// The toolkit's notes about what the offscreen platform cannot do would
+// mix with the output scripts are compared by; only real trouble is told.
+void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/,
+                   const QString &message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::cerr << message.toStdString() << '\n';
+  }
+}
+} // namespace
+
 int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,6 +35,7 @@ int main(int argc, char *argv[]) {
       return 2;
     }
   }
+  qInstallMessageHandler(quietMessages);
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   vx::drive::Driver driver(std::cout);

@@ -148,6 +148,16 @@ bool Binder::keyPressed(QObject *receiver, const Target &target, QKeyEvent *even
   if (receiver == delivering_) {
     return false;
   }
+  // A key the focused control did not take travels on to its window; the
+  // window's procedures have seen it already.
+  if (target.control == nullptr) {
+    if (auto *window = qobject_cast<QWidget *>(receiver)) {
+      QWidget *focused = window->focusWidget();
+      if (focused != nullptr && focused != window && targets_.count(focused) != 0) {
+        return false;
+      }
+    }
+  }
   // Tab and Backtab move the focus between controls and are no key of
   // the window's procedures.
   if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
