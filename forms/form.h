@@ -77,6 +77,7 @@ public:
   void activated();
   void keyDown(Control *receiver, int &keyCode, int shift);
   void setObserver(FormObserver *observer) { observer_ = observer; }
+  [[nodiscard]] FormObserver *observer() const { return observer_; }
   void notifyChanged(Control &control);
 
   // Used by Control and Var to register themselves.

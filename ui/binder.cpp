@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ Binder::Binder(forms::Registry &registry) : registry_(registry) {
 
 Binder::~Binder() {
   qApp->removeEventFilter(this);
+  retired_.clear();
   bindings_.clear();
   registry_.setPlatform(nullptr);
 }
@@ -63,15 +65,14 @@ void Binder::windowClosed(forms::Form &form) {
   if (found == bindings_.end()) {
     return;
   }
-  // The close may come from inside one of the window's own widgets'
-  // signals, so the binding goes once control is back in the event loop.
-  FormBinding *binding = found->second.release();
+  std::unique_ptr<FormBinding> binding = std::move(found->second);
   bindings_.erase(found);
   form.setObserver(nullptr);
   if (binding->view() != nullptr) {
     binding->view()->hide();
   }
-  binding->deleteLater();
+  retired_.push_back(std::move(binding));
+  QTimer::singleShot(0, this, [this] { retired_.clear(); });
   QWidget *active = QApplication::activeWindow();
   if ((active == nullptr || !active->isVisible()) && !showOrder_.empty()) {
     if (FormView *next = view(showOrder_.back())) {

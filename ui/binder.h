@@ -73,6 +73,10 @@ private:
 
   forms::Registry &registry_;
   std::map<std::string, std::unique_ptr<FormBinding>, std::less<>> bindings_;
+  // Bindings of closed windows, kept until control is back in the event
+  // loop (the close may come from inside one of their widgets' signals),
+  // and never beyond the binder itself.
+  std::vector<std::unique_ptr<FormBinding>> retired_;
   std::map<QObject *, Target> targets_;
   bool timersLive_ = true;
   std::function<void()> onEnded_;

@@ -34,7 +34,10 @@ void setToolTipIfChanged(QWidget *widget, const std::string &toolTip) {
 FormBinding::FormBinding(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {}
 
 FormBinding::~FormBinding() {
-  form_.setObserver(nullptr);
+  // A window shown again at once has a new binding by now.
+  if (form_.observer() == this) {
+    form_.setObserver(nullptr);
+  }
   for (auto &[control, widget] : widgets_) {
     binder_.forgetWidget(widget);
     widget->disconnect(this);
@@ -42,7 +45,7 @@ FormBinding::~FormBinding() {
   if (view_) {
     binder_.forgetWidget(view_);
     view_->hide();
-    view_->deleteLater();
+    delete view_.data();
   }
 }
 
