@@ -13,7 +13,7 @@ namespace vx {
 namespace {
 // Indexed by value + 2: the multipliers 0.01 and 0.1, then the digits.
 const std::array<const char *, 12> colourNames{
-    " Silver      ", " Gold       ", " Black     ", " Brown    ", " Red       ", " Orange  ",
+    " Silver      ", " Gold       ", " Black     ",  " Brown    ",   " Red       ",  " Orange  ",
     " Yellow   ",    " Green    ",   " Blue       ", " Violet     ", " Grey       ", " White     "};
 constexpr int lowestColour = -2;
 const char *const overRange = " Over Range ";

@@ -14,7 +14,9 @@ namespace {
 const std::array<Value, 7> decimalWeights{10, 100, 1000, 10000, 100000, 1000000, 10000000};
 const std::array<Value, 7> binaryWeights{2, 4, 8, 16, 32, 64, 128};
 
-std::string eightDigits(const Value &bits) { return Format(bits, "00000000"); }
+std::string eightDigits(const Value &bits) {
+  return Format(bits, "00000000");
+}
 } // namespace
 
 void vexlo::decb() {

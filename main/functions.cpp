@@ -21,14 +21,10 @@ const double waveConstant = 300;
 const char *const overrange = " overrange ";
 
 const std::array<const char *, 8> preferredValues{
-    " E6        E24         E12         E24",
-    " ",
-    "1.0         1.1          1.2          1.3 ",
-    "1.5         1.6          1.8          2.0 ",
-    "2.2         2.4          2.7          3.0 ",
-    "3.3         3.6          3.9          4.3 ",
-    "4.7         5.1          5.6          6.2 ",
-    "6.8         7.5          8.2          9.1 "};
+    " E6        E24         E12         E24",     " ",
+    "1.0         1.1          1.2          1.3 ", "1.5         1.6          1.8          2.0 ",
+    "2.2         2.4          2.7          3.0 ", "3.3         3.6          3.9          4.3 ",
+    "4.7         5.1          5.6          6.2 ", "6.8         7.5          8.2          9.1 "};
 
 bool containsEither(const std::string &text, const char *first, const char *second) {
   return Like(text, first) || Like(text, second);
@@ -106,7 +102,9 @@ void vexlo::Command16_Click() {
                     "columns) and (E24 values are displayed in E6, E12 and E24 columns)");
 }
 
-void vexlo::Command16_LostFocus() { Label1.setToolTip(""); }
+void vexlo::Command16_LostFocus() {
+  Label1.setToolTip("");
+}
 
 // Field 1 is the peak voltage, field 2 the RMS voltage; a peak wins.
 void vexlo::Command17_Click() {
@@ -140,8 +138,7 @@ void vexlo::Command18_Click() {
   }
   const char *frequencyUnit = nullptr;
   const char *wavelengthUnit = nullptr;
-  if (containsEither(frequencyText, "*k*", "*K*") ||
-      containsEither(wavelengthText, "*k*", "*K*")) {
+  if (containsEither(frequencyText, "*k*", "*K*") || containsEither(wavelengthText, "*k*", "*K*")) {
     frequencyUnit = " KHz";
     wavelengthUnit = " Kilometers";
   } else if (containsEither(wavelengthText, "*mm*", "*MM*") ||

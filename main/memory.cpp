@@ -54,7 +54,9 @@ int vexlo::currentPosition() const {
   return 0;
 }
 
-forms::Var &vexlo::memory(int position) { return *memories_.at(position - 1); }
+forms::Var &vexlo::memory(int position) {
+  return *memories_.at(position - 1);
+}
 
 std::string vexlo::memoryLine(int position) {
   return join(memory(position), " M" + std::to_string(position));

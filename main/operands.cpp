@@ -20,10 +20,18 @@ constexpr int equalsKey = 187;
 constexpr int minusKey = 189;
 constexpr int slashKey = 191;
 
-Value sum(const Value &a, const Value &b) { return a + b; }
-Value difference(const Value &a, const Value &b) { return a - b; }
-Value product(const Value &a, const Value &b) { return a * b; }
-Value quotient(const Value &a, const Value &b) { return a / b; }
+Value sum(const Value &a, const Value &b) {
+  return a + b;
+}
+Value difference(const Value &a, const Value &b) {
+  return a - b;
+}
+Value product(const Value &a, const Value &b) {
+  return a * b;
+}
+Value quotient(const Value &a, const Value &b) {
+  return a / b;
+}
 
 // A trailing k means kilo; a trailing m or M means mega (there is no milli).
 Value withSuffix(const std::string &field, const Value &number) {

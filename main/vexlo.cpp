@@ -46,9 +46,13 @@ void vexlo::wireEvents() {
   Command29.onClick = [this] { Command29_Click(); };
 }
 
-void vexlo::Form_Load() { mlclear(); }
+void vexlo::Form_Load() {
+  mlclear();
+}
 
-void vexlo::Form_Activate() { Text1.setFocus(); }
+void vexlo::Form_Activate() {
+  Text1.setFocus();
+}
 
 // Any edit starts a new calculation: the next "%" computes a percentage
 // again, and a Shift pressed earlier no longer turns the 8 key into "times".
@@ -57,11 +61,17 @@ void vexlo::Text1_Change() {
   caps = 0;
 }
 
-void vexlo::Text2_Change() { percent = 0; }
+void vexlo::Text2_Change() {
+  percent = 0;
+}
 
-void vexlo::Command29_Click() { registry().show("port66"); }
+void vexlo::Command29_Click() {
+  registry().show("port66");
+}
 
-void vexlo::Command15_Click() { registry().show("wavo6"); }
+void vexlo::Command15_Click() {
+  registry().show("wavo6");
+}
 
 void vexlo::Command21_Click() {
   aclear();
@@ -88,6 +98,8 @@ void vexlo::mtclear() {
   Text1.setFocus();
 }
 
-forms::Label &vexlo::displayLine(int line) { return *displayLines_.at(line - 1); }
+forms::Label &vexlo::displayLine(int line) {
+  return *displayLines_.at(line - 1);
+}
 
 } // namespace vx

@@ -32,15 +32,12 @@ public:
   forms::Button Command1{*this, "Command1", {.caption = "X", .toolTip = "Times"}};
   forms::Button Command2{*this, "Command2", {.caption = "-", .toolTip = "Subtraction"}};
   forms::Button Command3{
-      *this,
-      "Command3",
-      {.caption = "+", .toolTip = "Add (press enter to perform running total)"}};
+      *this, "Command3", {.caption = "+", .toolTip = "Add (press enter to perform running total)"}};
   forms::Button Command4{*this, "Command4", {.caption = "/", .toolTip = "Divide"}};
   forms::Button Command5{
       *this,
       "Command5",
-      {.caption = "sq/P",
-       .toolTip = "Square or power if a power is entered in the second field "}};
+      {.caption = "sq/P", .toolTip = "Square or power if a power is entered in the second field "}};
   forms::Button Command6{
       *this,
       "Command6",
@@ -107,8 +104,7 @@ public:
   forms::Button Command28{
       *this,
       "Command28",
-      {.caption = "d/bin",
-       .toolTip = "Converts a decimal number to 8  or 16 bit binary format "}};
+      {.caption = "d/bin", .toolTip = "Converts a decimal number to 8  or 16 bit binary format "}};
   forms::Button Command29{
       *this,
       "Command29",

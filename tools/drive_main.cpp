@@ -11,8 +11,7 @@
 namespace {
 // The toolkit's notes about what the offscreen platform cannot do would
 // mix with the output scripts are compared by; only real trouble is told.
-void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/,
-                   const QString &message) {
+void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
     std::cerr << message.toStdString() << '\n';
   }

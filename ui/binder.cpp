@@ -96,9 +96,13 @@ void Binder::registerWidget(QObject *widget, FormBinding *binding, forms::Contro
   targets_[widget] = Target{binding, control};
 }
 
-void Binder::forgetWidget(QObject *widget) { targets_.erase(widget); }
+void Binder::forgetWidget(QObject *widget) {
+  targets_.erase(widget);
+}
 
-void Binder::closeRequested(forms::Form &form) { registry_.close(form.name()); }
+void Binder::closeRequested(forms::Form &form) {
+  registry_.close(form.name());
+}
 
 void Binder::windowActivated(forms::Form &form) {
   const auto found = bindings_.find(form.name());
@@ -122,8 +126,7 @@ bool Binder::eventFilter(QObject *watched, QEvent *event) {
     return keyPressed(watched, target, static_cast<QKeyEvent *>(event));
   case QEvent::FocusIn:
     if (target.control != nullptr) {
-      target.binding->focusArrived(*target.control,
-                                   static_cast<QFocusEvent *>(event)->reason());
+      target.binding->focusArrived(*target.control, static_cast<QFocusEvent *>(event)->reason());
     }
     return false;
   case QEvent::MouseButtonRelease: {

@@ -15,7 +15,9 @@ namespace vx::ui {
 
 namespace {
 
-QString toQt(const std::string &text) { return QString::fromStdString(text); }
+QString toQt(const std::string &text) {
+  return QString::fromStdString(text);
+}
 
 // Buttons and check boxes would take an ampersand as a shortcut marker.
 QString literalCaption(const std::string &caption) {
@@ -238,7 +240,9 @@ void FormBinding::controlChanged(forms::Control &control) {
   syncing_ = wasSyncing;
 }
 
-void FormBinding::focusChanged(forms::Control * /*control*/) { showModelFocus(); }
+void FormBinding::focusChanged(forms::Control * /*control*/) {
+  showModelFocus();
+}
 
 void FormBinding::showModelFocus() {
   forms::Control *active = form_.activeControl();

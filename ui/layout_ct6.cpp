@@ -62,7 +62,7 @@ void layoutCt6(FormView &view) {
 
   // The volts axis of the sawtooth, with the threshold level beside it.
   auto *level = new QHBoxLayout;
-  level->addWidget(view.widget("Label2"), 0, Qt::AlignTop);
+  level->addWidget(view.widget("Label2"));
   level->addLayout(band(view, {"l"}), 1);
   grid->addLayout(level, 0, 2);
   grid->addLayout(band(view, {"t", "f"}), 1, 2);
