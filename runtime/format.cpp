@@ -53,7 +53,7 @@ RoundedDigits roundToPlaces(double number, int places) {
     all = digits;
   }
   if (static_cast<int>(all.size()) < pointPos + places)
-    all.resize(static_cast<std::size_t>(pointPos + places), '0');
+    all.resize(static_cast<std::size_t>(pointPos) + static_cast<std::size_t>(places), '0');
   rounded.whole = all.substr(0, static_cast<std::size_t>(pointPos));
   rounded.fraction =
       all.substr(static_cast<std::size_t>(pointPos), static_cast<std::size_t>(places));
