@@ -1,0 +1,126 @@
+#include "fixture.h"
+
+#include <vector>
+
+namespace vx::test {
+namespace {
+
+using Window = Ct6Test;
+
+TEST_F(Window, OpensClearedAndKeepsItsVariables) {
+  ct6 &w = form();
+  std::vector<std::string> order;
+  for (const forms::Control *c : w.tabOrder()) {
+    order.push_back(c->name());
+  }
+  EXPECT_EQ(order,
+            (std::vector<std::string>{
+                "Textv",    "Textr",    "Textl",    "Textt",    "Textc",    "Texta",  "Textd",
+                "Command4", "Command2", "Command1", "Command3", "Command5", "Checkv", "Checkr",
+                "Checkl",   "Checkt",   "Checkc",   "Checka",   "Checkd",   "Textf",  "Checkf"}));
+  EXPECT_EQ(w.activeControl(), &w.Textv);
+  EXPECT_FALSE(w.Timer1.enabled());
+  enter(w.Textv, "5");
+  registry.close("ct6");
+  registry.show("ct6");
+  EXPECT_EQ(w.Textv.text(), " Volts");
+  EXPECT_EQ(w.Checkv.value(), 0);
+  EXPECT_DOUBLE_EQ(number(w.tempvc), 5);
+}
+
+TEST_F(Window, OnlyTheFocusedFieldRestartsTheCountdown) {
+  ct6 &w = form();
+  w.Textd.setFocus();
+  w.Checkc.setFocus();
+  EXPECT_EQ(w.fv, 1); // the leakage field and the boxes keep the flags
+  w.Textf.setFocus();
+  EXPECT_EQ(w.ff, 1);
+  EXPECT_EQ(w.fv, 0);
+  const auto restarts = w.Timer1.restarts();
+  w.Textv.setText("1 Volts");
+  w.Textd.setText("1 Ohms");
+  EXPECT_EQ(w.Timer1.restarts(), restarts);
+}
+
+TEST_F(Window, KeysPaceTheTick) {
+  ct6 &w = form();
+  type(w.Textv, "1");
+  EXPECT_TRUE(w.Timer1.enabled());
+  EXPECT_EQ(w.Timer1.interval(), 6);
+  for (const int holdOff : {8, 46, 190, 110}) {
+    press(16);
+    press(holdOff);
+    EXPECT_EQ(w.Timer1.interval(), 60000);
+    EXPECT_EQ(w.te1, 0);
+  }
+  w.Timer1.expire();
+  EXPECT_EQ(w.Timer1.interval(), 600);
+  EXPECT_EQ(w.Textv.text(), "1 Volts");
+}
+
+TEST_F(Window, BoxesStayTickedOnlyBesideANumber) {
+  ct6 &w = form();
+  type(w.Textv, "x");
+  w.Checkc.userClicked();
+  EXPECT_EQ(w.Checkc.value(), 0);
+  EXPECT_EQ(w.Textc.text(), " uFarad");
+  EXPECT_FALSE(w.Timer1.enabled());
+
+  enter(w.Textr, "4k");
+  w.Checkr.userClicked();
+  EXPECT_EQ(w.Textr.text(), " Ohms");
+  EXPECT_DOUBLE_EQ(number(w.temprc), 4000);
+
+  // Time and frequency go together, from either box.
+  for (forms::CheckBox *box : {&w.Checkt, &w.Checkf}) {
+    enter(w.Textt, "3m");
+    box->userClicked();
+    EXPECT_EQ(w.Checkt.value() + w.Checkf.value(), 0);
+    EXPECT_EQ(w.Textt.text(), " mSecs");
+    EXPECT_EQ(w.Textf.text(), " Hz");
+    EXPECT_FALSE(w.Timer1.enabled());
+  }
+  w.Textd.setText("5 Ohms");
+  w.Checkd.userClicked();
+  EXPECT_EQ(w.Checkd.value(), 1);
+}
+
+TEST_F(Window, ClearResetsOnlyTheTickedFields) {
+  ct6 &w = form();
+  enter(w.Texta, "2m");
+  enter(w.Textl, "5");
+  enter(w.Textt, "10m");
+  w.Checka.setValue(0);
+  w.Checkl.setValue(0);
+  w.Textv.setText("7 Volts");
+  w.Checkv.setValue(1);
+  w.Textr.setFocus();
+  w.Command4.userClicked();
+  EXPECT_EQ(w.Textv.text(), " Volts");
+  EXPECT_EQ(w.Textt.text(), " mSecs");
+  EXPECT_EQ(w.Textf.text(), " Hz");
+  EXPECT_EQ(w.Checkt.value() + w.Checkf.value() + w.Checkv.value(), 0);
+  EXPECT_EQ(w.Textc.text(), "4 uFarad");
+  EXPECT_FALSE(w.Timer1.enabled());
+  EXPECT_EQ(w.Timer1.interval(), 60000);
+  EXPECT_EQ(w.fv, 1);
+}
+
+TEST_F(Window, TheTimeIsKeptInMillisecondsThroughAConversion) {
+  ct6 &w = form();
+  w.Textf.setFocus();
+  type(w.Textf, "3");
+  w.Textf.userMovedCaret(1);
+  type(w.Textf, "M");
+  EXPECT_EQ(w.Textf.text(), "3 MHz");
+  EXPECT_EQ(w.Textt.text(), "0.333 uSecs");
+  EXPECT_NEAR(number(w.temptc), 1.0 / 3000, 1e-15);
+  // Straight after the typed frequency, before any tick reads the time.
+  enter(w.Texta, "1m");
+  enter(w.Textc, "1");
+  EXPECT_EQ(w.Label1.caption(), "L 52");
+  EXPECT_EQ(w.Textl.text(), "0.333333333333333 mVolts");
+}
+
+} // namespace
+} // namespace vx::test
