@@ -170,18 +170,51 @@ bool Binder::keyPressed(QObject *receiver, const Target &target, QKeyEvent *even
   int code = virtualKeyCode(*event);
   const int shift = shiftState(event->modifiers());
   auto outer = std::move(pending_);
-  pending_ = std::make_unique<PendingKey>(
-      PendingKey{receiver, target, std::unique_ptr<QKeyEvent>(event->clone())});
+  pending_ = std::make_unique<PendingKey>(PendingKey{receiver, target,
+                                                     std::unique_ptr<QKeyEvent>(event->clone()),
+                                                     target.binding->form().activeControl()});
   forms::Form &form = target.binding->form();
   form.keyDown(target.control, code, shift);
   bool consumed = true; // the character went in while the procedures ran
   if (pending_) {
-    const bool stillBound = pending_->receiver && targets_.count(receiver) != 0;
-    pending_.reset();
-    consumed = !stillBound || characterRefused(target, *event);
+    const std::unique_ptr<PendingKey> key = std::move(pending_);
+    QObject *destination = characterDestination(*key);
+    if (destination == receiver) {
+      consumed = characterRefused(target, *event);
+    } else if (destination != nullptr) {
+      deliverCharacter(destination, *key->event);
+    }
   }
   pending_ = std::move(outer);
   return consumed;
+}
+
+// When the window's procedures moved the focus, the character follows it:
+// an operator key pressed in field 1 moves the focus to field 2, and its
+// character must not land in front of the result just written there.
+QObject *Binder::characterDestination(const PendingKey &key) const {
+  if (!key.receiver || targets_.count(key.receiver.data()) == 0) {
+    return nullptr; // the window closed meanwhile
+  }
+  const forms::Control *active = key.target.binding->form().activeControl();
+  if (active != key.focusBefore && active != nullptr &&
+      active->kind() == forms::ControlKind::TextBox) {
+    QWidget *widget = key.target.binding->widgetOf(*active);
+    if (widget != nullptr && targets_.count(widget) != 0) {
+      return widget;
+    }
+  }
+  return key.receiver.data();
+}
+
+void Binder::deliverCharacter(QObject *destination, const QKeyEvent &event) {
+  if (characterRefused(targets_.at(destination), event)) {
+    return;
+  }
+  delivering_ = destination;
+  std::unique_ptr<QKeyEvent> copy(event.clone());
+  QCoreApplication::sendEvent(destination, copy.get());
+  delivering_ = nullptr;
 }
 
 bool Binder::characterRefused(const Target &target, const QKeyEvent &event) {
@@ -200,13 +233,8 @@ void Binder::deliverPendingCharacter() {
     return;
   }
   const std::unique_ptr<PendingKey> key = std::move(pending_);
-  if (!key->receiver || targets_.count(key->receiver.data()) == 0) {
-    return;
-  }
-  if (!characterRefused(key->target, *key->event)) {
-    delivering_ = key->receiver.data();
-    QCoreApplication::sendEvent(key->receiver.data(), key->event.get());
-    delivering_ = nullptr;
+  if (QObject *destination = characterDestination(*key)) {
+    deliverCharacter(destination, *key->event);
   }
 }
 

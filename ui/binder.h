@@ -87,7 +87,10 @@ private:
     QPointer<QObject> receiver;
     Target target;
     std::unique_ptr<QKeyEvent> event;
+    const forms::Control *focusBefore; // the window's focus when the key went down
   };
+  [[nodiscard]] QObject *characterDestination(const PendingKey &key) const;
+  void deliverCharacter(QObject *destination, const QKeyEvent &event);
   std::unique_ptr<PendingKey> pending_;
   QObject *delivering_ = nullptr;
   // Open windows, the most recently shown last: closing the active window

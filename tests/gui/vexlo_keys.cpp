@@ -6,8 +6,8 @@
 #include "ui/application.h"
 #include "ui/form_view.h"
 
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -52,6 +52,14 @@ private slots:
     QTest::keyClick(field("Text2"), Qt::Key_Minus);
     QCOMPARE(field("Text1")->text(), QStringLiteral("4000"));
     QCOMPARE(field("Text2")->text(), QString());
+  }
+
+  void anOperatorKeyInField1LeavesItsCharacterOutOfTheResult() {
+    QTest::keyClicks(field("Text1"), "10");
+    QTest::keyClick(field("Text1"), Qt::Key_Minus);
+    QCOMPARE(field("Text1")->text(), QStringLiteral("10"));
+    QCOMPARE(field("Text2")->text(), QString());
+    QVERIFY(field("Text2")->hasFocus());
   }
 
   void shiftThenEightMultiplies() {
