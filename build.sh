@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core clang libclang-rt-14-dev)
+          libbenchmark-dev fonts-dejavu-core clang libclang-rt-14-dev qt6-qpa-plugins
+          desktop-file-utils appstream)
 
 install_missing() {
   local missing=()
@@ -39,6 +40,8 @@ case "${1:-}" in
     ctest --preset default
     build asan
     ctest --preset asan
+    build fuzz
+    ctest --preset fuzz
     ;;
   *)
     echo "usage: $0 run|test" >&2

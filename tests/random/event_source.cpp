@@ -10,14 +10,69 @@ namespace {
 using Kind = forms::ControlKind;
 
 const std::vector<std::string> &knownHostile() {
-  static const std::vector<std::string> texts{
-      "1e999", "&HFFFFFFFFFF", "-1e20", "1e308", "-1e308", "1e-320", "9e307", "&H", "&O", "&HFFFF",
-      "&H80000000", "-&H8000", "&O37777777777", "NaN", "inf", "-inf", "-", ".", "+", "1.5.3",
-      "4k7", "12K", "2.5", "-3", "65535", "65536", "255", "256", "300x", "  1 2  ", "\t\n",
-      "0.1", "1e15", "999999999999999", "1D308", "1e-5", "-0", "0000000000012", "2147483648",
-      "-2147483649", "Check segment assignments", "*", "mSecs", "k", "M", "m", "u", "p", "n",
-      "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80", "", " ", "a", "h", "8.", "-.5", "1,5",
-      "\x7f", "\x01", "\"", "\\"};
+  static const std::vector<std::string> texts{"1e999",
+                                              "&HFFFFFFFFFF",
+                                              "-1e20",
+                                              "1e308",
+                                              "-1e308",
+                                              "1e-320",
+                                              "9e307",
+                                              "&H",
+                                              "&O",
+                                              "&HFFFF",
+                                              "&H80000000",
+                                              "-&H8000",
+                                              "&O37777777777",
+                                              "NaN",
+                                              "inf",
+                                              "-inf",
+                                              "-",
+                                              ".",
+                                              "+",
+                                              "1.5.3",
+                                              "4k7",
+                                              "12K",
+                                              "2.5",
+                                              "-3",
+                                              "65535",
+                                              "65536",
+                                              "255",
+                                              "256",
+                                              "300x",
+                                              "  1 2  ",
+                                              "\t\n",
+                                              "0.1",
+                                              "1e15",
+                                              "999999999999999",
+                                              "1D308",
+                                              "1e-5",
+                                              "-0",
+                                              "0000000000012",
+                                              "2147483648",
+                                              "-2147483649",
+                                              "Check segment assignments",
+                                              "*",
+                                              "mSecs",
+                                              "k",
+                                              "M",
+                                              "m",
+                                              "u",
+                                              "p",
+                                              "n",
+                                              "\xc3\xa9",
+                                              "\xe2\x82\xac",
+                                              "\xf0\x9f\x98\x80",
+                                              "",
+                                              " ",
+                                              "a",
+                                              "h",
+                                              "8.",
+                                              "-.5",
+                                              "1,5",
+                                              "\x7f",
+                                              "\x01",
+                                              "\"",
+                                              "\\"};
   return texts;
 }
 
@@ -30,10 +85,21 @@ const std::string &alphabet() {
 
 EventSource::EventSource(const Catalog &catalog, std::uint64_t seed)
     : catalog_(catalog), rng_(seed) {
+  // Every key the driver knows, with the ones the windows' key procedures
+  // act on (Enter, Backspace, Delete, Shift, the operator keys) weighted up.
   constexpr int lastCode = 255;
   for (int code = 0; code <= lastCode; ++code) {
     if (ui::strokeForVirtualKey(code)) {
       keys_.push_back(code);
+    }
+  }
+  const std::vector<int> acted{13,  8,   46,  16,  56,  106, 107, 108,
+                               109, 110, 111, 187, 188, 189, 190, 191};
+  for (int round = 0; round < 8; ++round) {
+    for (const int code : acted) {
+      if (ui::strokeForVirtualKey(code)) {
+        keys_.push_back(code);
+      }
     }
   }
 }
@@ -66,12 +132,12 @@ std::string EventSource::next(const std::vector<std::string> &open) {
   constexpr std::size_t typedLongest = 8;
   constexpr std::size_t pastedLongest = 10000;
   const bool atOpen = !open.empty() && below(10) != 0;
-  const WindowEntry &window =
-      atOpen ? catalog_.window(pick(open)) : pick(catalog_.windows);
+  const WindowEntry &window = atOpen ? catalog_.window(pick(open)) : pick(catalog_.windows);
   const std::string w = window.name;
   const std::size_t roll = below(100);
   if (roll < 30) {
-    return "click " + w + "." + control(window, {Kind::Button, Kind::CheckBox, Kind::TextBox, Kind::Image});
+    return "click " + w + "." +
+           control(window, {Kind::Button, Kind::CheckBox, Kind::TextBox, Kind::Image});
   }
   if (roll < 50) {
     return "type " + w + "." + control(window, {Kind::TextBox}) + " " +

@@ -23,8 +23,12 @@ public:
   std::string hostileText(std::size_t longest);
 
 private:
-  std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
-  template <typename T> const T &pick(const std::vector<T> &items) { return items[below(items.size())]; }
+  std::size_t below(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
+  template <typename T> const T &pick(const std::vector<T> &items) {
+    return items[below(items.size())];
+  }
   std::string control(const WindowEntry &window, const std::vector<forms::ControlKind> &kinds);
 
   const Catalog &catalog_;

@@ -11,7 +11,7 @@
 namespace vx::random {
 
 struct Failure {
-  std::string kind;    // the same kind means the same fault when shrinking
+  std::string kind; // the same kind means the same fault when shrinking
   std::string message;
   std::vector<std::string> evidence; // script lines that show it
 };

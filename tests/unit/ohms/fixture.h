@@ -54,10 +54,8 @@ protected:
       field.setFocus();
     }
     for (const char c : keys) {
-      if (std::isupper(static_cast<unsigned char>(c)) != 0) {
-        press(16);
-      }
-      press(keyCode(c));
+      // The point and the minus have key codes of their own; 46 is delete.
+      press(c == '.' ? 190 : c == '-' ? 189 : std::toupper(static_cast<unsigned char>(c)));
       std::string text = field.text();
       const int caret = field.selStart();
       text.insert(static_cast<std::size_t>(caret), 1, c);
@@ -81,20 +79,6 @@ protected:
   }
 
   void tick() { form().Timer1.expire(); }
-
-  static int keyCode(char c) {
-    if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
-      return std::toupper(static_cast<unsigned char>(c));
-    }
-    switch (c) {
-    case '.':
-      return 190;
-    case '-':
-      return 189;
-    default:
-      return 32;
-    }
-  }
 
   forms::Registry registry;
 };
