@@ -1,15 +1,5 @@
-#include "ui/application.h"
-
-#include <QApplication>
-#include <QMetaObject>
+#include "ui/run_program.h"
 
 int main(int argc, char *argv[]) {
-  QApplication qt(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vexlo"));
-  QApplication::setDesktopFileName(QStringLiteral("vexlo"));
-  vx::ui::Application program;
-  program.binder().setProgramEndedHandler(
-      [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
-  program.start();
-  return QApplication::exec();
+  return vx::ui::runProgram(argc, argv);
 }
