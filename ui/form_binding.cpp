@@ -1,5 +1,6 @@
 #include "ui/form_binding.h"
 
+#include "ui/accessible_names.h"
 #include "ui/binder.h"
 #include "ui/form_view.h"
 #include "ui/layouts.h"
@@ -146,7 +147,7 @@ void FormBinding::createWidgets() {
     }
     if (widget != nullptr) {
       widget->setObjectName(toQt(control->name()));
-      widget->setAccessibleName(toQt(control->name()));
+      makeAccessible(*widget, form_, *control);
       widgets_.emplace(control, widget);
       view_->addWidget(*control, widget);
       binder_.registerWidget(widget, this, control);

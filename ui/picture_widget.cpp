@@ -2,6 +2,9 @@
 
 #include "ui/glyph_painter.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vx::ui {
@@ -21,6 +24,29 @@ void PictureWidget::paintEvent(QPaintEvent * /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   paintPicture(painter, QRectF(rect()), picture_);
+  if (hasFocus()) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (event->isAutoRepeat()) {
+    return;
+  }
+  // The binder turns a left-button release inside the picture into the
+  // image's click; the key takes that same way, so the click runs once.
+  const QPointF centre = QRectF(rect()).center();
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, mapToGlobal(centre), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(this, &release);
 }
 
 } // namespace vx::ui

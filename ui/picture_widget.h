@@ -6,7 +6,8 @@
 namespace vx::ui {
 
 // Shows an image control's picture, painted from its name at whatever size
-// the layout gives it.
+// the layout gives it. One that the keyboard can reach is clicked by Space
+// or Enter and marks its focus with a dotted frame.
 class PictureWidget : public QWidget {
   Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
 protected:
   void paintEvent(QPaintEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
 private:
   std::string picture_;
