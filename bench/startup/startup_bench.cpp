@@ -57,6 +57,7 @@ std::optional<Running> start(const std::filesystem::path &program,
     environment.emplace_back(*e);
   }
   std::vector<char *> envp;
+  envp.reserve(environment.size() + 1);
   for (std::string &entry : environment) {
     envp.push_back(entry.data());
   }
