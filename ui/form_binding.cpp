@@ -203,6 +203,9 @@ void FormBinding::controlChanged(forms::Control &control) {
     const QString caption = toQt(label.caption());
     if (qtLabel->text() != caption) {
       qtLabel->setText(caption);
+      // The accessible name says what the label is; screen readers read
+      // what it shows from the description.
+      qtLabel->setAccessibleDescription(caption);
     }
     setToolTipIfChanged(qtLabel, label.toolTip());
     visible = label.visible();
@@ -214,6 +217,7 @@ void FormBinding::controlChanged(forms::Control &control) {
     const QString caption = literalCaption(button.caption());
     if (push->text() != caption) {
       push->setText(caption);
+      push->setAccessibleDescription(toQt(button.caption()));
     }
     setToolTipIfChanged(push, button.toolTip());
     visible = button.visible();

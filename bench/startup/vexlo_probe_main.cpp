@@ -8,6 +8,7 @@
 #include "ui/form_view.h"
 #include "ui/run_program.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -20,9 +21,13 @@ void typeInto(vx::ui::Application &program, const char *window, const char *fiel
   if (edit == nullptr) {
     return;
   }
+  // Keys reach the window the way a user's do only once it is active.
+  QApplication::setActiveWindow(view);
   edit->setFocus();
   edit->setCursorPosition(0);
   QTest::keyClicks(edit, QString::fromLatin1(keys));
+  // A user's pause after typing, in which the window's tick takes it up.
+  QTest::qWait(100);
 }
 
 void openTickingWindows(vx::ui::Application &program) {

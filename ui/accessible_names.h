@@ -1,0 +1,21 @@
+#pragma once
+// What screen readers call each control: its role in plain English, not
+// its cryptic caption or its design name.
+
+#include "forms/form.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vx::ui {
+
+// The control's role, unique within its window and never empty.
+QString accessibleName(const forms::Form &form, const forms::Control &control);
+
+// Names the widget made for the control, and lets the keyboard reach the
+// pictures that react to clicks (those that only show something stay out
+// of the Tab chain).
+void makeAccessible(QWidget &widget, const forms::Form &form, const forms::Control &control);
+
+} // namespace vx::ui
