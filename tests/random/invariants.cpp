@@ -98,9 +98,9 @@ std::optional<Failure> checkClosedWindow(Session &session, const WindowEntry &wi
   }
   for (const auto &[target, value] : session.read(targets)) {
     if (value != "closed") {
-      return Failure{"closed",
-                     target + " reads " + value + " while the window is closed",
-                     {"get " + window.name + ".open", "get " + target}};
+      std::string message = target;
+      message.append(" reads ").append(value).append(" while the window is closed");
+      return Failure{"closed", message, {"get " + window.name + ".open", "get " + target}};
     }
   }
   return std::nullopt;

@@ -74,7 +74,7 @@ std::string firstDifference(const std::string &designed, const std::string &show
   std::string right;
   while (std::getline(a, left)) {
     if (!std::getline(b, right) || left != right) {
-      return "designed " + left + ", shown " + right;
+      return std::string("designed ").append(left).append(", shown ").append(right);
     }
   }
   return "shown has more lines";
