@@ -163,14 +163,30 @@ Table port6Names() {
   return names;
 }
 
+// Each window's table is made when that window is first shown, not at
+// start-up.
+template <Table (*make)()> const Table &cached() {
+  static const Table table = make();
+  return table;
+}
+
 const Table *tableFor(std::string_view formName) {
-  static const std::map<std::string, Table, std::less<>> tables{{"vexlo", vexloNames()},
-                                                                {"wavo6", wavo6Names()},
-                                                                {"ct6", ct6Names()},
-                                                                {"port66", port66Names()},
-                                                                {"port6", port6Names()}};
-  const auto found = tables.find(formName);
-  return found == tables.end() ? nullptr : &found->second;
+  if (formName == "vexlo") {
+    return &cached<vexloNames>();
+  }
+  if (formName == "wavo6") {
+    return &cached<wavo6Names>();
+  }
+  if (formName == "ct6") {
+    return &cached<ct6Names>();
+  }
+  if (formName == "port66") {
+    return &cached<port66Names>();
+  }
+  if (formName == "port6") {
+    return &cached<port6Names>();
+  }
+  return nullptr;
 }
 
 // A caption that already says what the control does ("Clear") names it;
