@@ -131,9 +131,13 @@ void FormBinding::createWidgets() {
       widget = box;
       break;
     }
-    case forms::ControlKind::Image:
-      widget = new PictureWidget(view_);
+    case forms::ControlKind::Image: {
+      auto &image = static_cast<forms::Image &>(*control);
+      auto *picture = new PictureWidget(view_);
+      connect(picture, &PictureWidget::activated, this, [&image] { image.userClicked(); });
+      widget = picture;
       break;
+    }
     case forms::ControlKind::Timer: {
       auto &timer = static_cast<forms::Timer &>(*control);
       auto qtTimer = std::make_unique<QTimer>();

@@ -2,9 +2,7 @@
 
 #include "ui/glyph_painter.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace vx::ui {
@@ -41,12 +39,7 @@ void PictureWidget::keyPressEvent(QKeyEvent *event) {
   if (event->isAutoRepeat()) {
     return;
   }
-  // The binder turns a left-button release inside the picture into the
-  // image's click; the key takes that same way, so the click runs once.
-  const QPointF centre = QRectF(rect()).center();
-  QMouseEvent release(QEvent::MouseButtonRelease, centre, mapToGlobal(centre), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(this, &release);
+  emit activated();
 }
 
 } // namespace vx::ui

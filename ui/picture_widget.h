@@ -16,6 +16,10 @@ public:
   [[nodiscard]] const std::string &picture() const { return picture_; }
   [[nodiscard]] QSize sizeHint() const override { return {24, 36}; }
 
+signals:
+  // Space or Enter while the picture has the focus: a click by keyboard.
+  void activated();
+
 protected:
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
