@@ -1,40 +1,27 @@
 // One solver tick of the capacitor window: idle (nothing changed since the
 // last tick) and solving a charge time from a newly typed capacitance.
 
+#include "bench/solver_window.h"
 #include "capcharge/ct6.h"
-#include "forms/registry.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
-struct CapWindow {
-  vx::forms::Registry registry;
-  vx::ct6 *window = nullptr;
-
-  CapWindow() {
-    registry.add("ct6", [](vx::forms::Registry &r) { return std::make_unique<vx::ct6>(r); });
-    registry.show("ct6");
-    window = static_cast<vx::ct6 *>(registry.existing("ct6"));
+struct CapWindow : vx::bench::SolverWindow<vx::ct6> {
+  CapWindow() : SolverWindow("ct6") {
     enter(window->Textv, "5 Volts");
     enter(window->Textr, "1k Ohms");
     enter(window->Textc, "1 uFarads");
-  }
-
-  void enter(vx::forms::TextBox &field, const std::string &text) const {
-    field.setFocus();
-    field.userEdited(text, 1);
-    window->Timer1.expire();
   }
 };
 
 void capIdleTick(benchmark::State &state) {
   CapWindow cap;
   for (auto _ : state) {
-    cap.window->Timer1.expire();
+    cap.tick();
   }
 }
 BENCHMARK(capIdleTick);
