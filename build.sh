@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vexlo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Vexlo's one entry point for users and CI.
 #   ./build.sh run    install what is missing, build, start Vexlo
 #   ./build.sh test   install what is missing, build, run every test

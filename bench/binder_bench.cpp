@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One click and one key press through the Qt binding of the main window,
 // from the widget event to the window's procedure and back to the widgets.
 

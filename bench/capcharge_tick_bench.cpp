@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One solver tick of the capacitor window: idle (nothing changed since the
 // last tick) and solving a charge time from a newly typed capacitance.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED window's character lookup in its 72-entry table and the
 // transpose of the pattern through the segment letters onto the pins.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A solver window opened on a registry of its own, with entries made the
 // way a person makes them: focus the field, type, and let a tick take the

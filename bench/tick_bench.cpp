@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One solver tick of the Ohm's law window, with a pair given and results
 // to write, and idle (nothing changed since the last tick).
 

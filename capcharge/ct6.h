@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The capacitor charge window: a capacitor charging through a resistor from
 // a voltage source, or from a current source, up to a threshold voltage.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Taking up an entry: the unit marks a field understands, the base value
 // kept for the solver and the auto-ranged figure and unit word the field
 // is rewritten with. Every rewritten text reads back to the same base

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The given boxes: a box stays ticked only beside a number; unticking one
 // gives its field back the bare unit word and stops the tick until the
 // user types again. The base values are kept; the tick counts a quantity

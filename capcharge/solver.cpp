@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The periodic tick: takes up the focused entry, works out from the given
 // boxes which quantities are known and computes the missing one for the
 // combinations it has a rule for. With a current source I × t = C × V;

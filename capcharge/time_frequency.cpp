@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time and frequency kept in step: a frequency typed into its field gives
 // the period in the time field, and a typed or computed time gives the
 // frequency. The time's base value is kept in milliseconds here as

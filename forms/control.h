@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Control models: the state a window's procedures read and write, and the
 // events they raise. A control keeps its designed state apart from its

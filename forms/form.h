@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The base of every window model: its controls and variables by name, its
 // focus, its window events, and the dispatcher every event procedure runs

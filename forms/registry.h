@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's windows: created on demand, shown, closed, and the rule
 // that the program ends when no window is open once the event procedure in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Turns the fuzzer's bytes into the values the number rules take: each
 // value is a type byte followed by as many bytes as that type needs.

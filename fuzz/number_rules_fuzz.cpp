@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the number rules with arbitrary Values and texts and checks the
 // properties the windows rely on.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every fuzz target of the number rules insists on: a rule either
 // gives a result or throws CalcFailure; anything else stops the run with

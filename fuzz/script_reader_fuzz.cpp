@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the driver's script reader: any line is read as blank, a command
 // or a refusal, never a crash; and a text written as a JSON literal comes
 // back byte for byte.

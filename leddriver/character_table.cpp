@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Segments on the digit: a upper right, b lower right, c bottom, d lower
 // left, e upper left, f top, g middle. Letters that a seven-segment digit
 // cannot draw fall back to the middle bar.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The characters the big digit can show, each with the segments it lights
 // (bit 0 segment a ... bit 6 segment g).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The row of small digits: a shift register of 18 places, the two oldest
 // hidden, each holding a copy of the big digit and the port value text that
 // produced it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The note boxes beside the pins. They take turns holding the user's own
 // notes, the segment assignment warning and the information message; the
 // user's notes are kept aside while one of the other two is showing.

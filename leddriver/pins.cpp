@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The port side: pin states and the decimal value kept in step with each
 // other, and the check that the segment letters name every segment once.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's life: opening, clearing, and leaving for the calculator.
 
 #include "leddriver/port6.h"

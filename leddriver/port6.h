@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The LED driver window: which value of an 8-bit port lights a
 // seven-segment digit whose segments are wired to the pins in any order,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The segment side: a typed character or a segment button gives the
 // pattern of lit segments, the segment letters of the pins turn it into a
 // port value, and the pins light the big digit through the same letters.

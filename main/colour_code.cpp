@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor colour code: four bands (two digits, multiplier, 5%) or
 // five bands (three digits, multiplier, 1%) on display lines 1 to 5.
 

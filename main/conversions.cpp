@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decimal, binary and hexadecimal for 8- and 16-bit values. A binary number
 // is held as a whole number whose decimal digits are its bits, most
 // significant first, so 00000101 is the number 101.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Powers, roots, percentages, pi, parallel resistors, the preferred value
 // table, RMS and peak voltages, wavelength and frequency.
 

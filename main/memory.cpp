@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight memory registers, the current position with its neighbours on
 // the button captions, and the display of the registers.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main calculator: two operands, a result line and eight display lines,
 // with the arithmetic, the running total, eight memories, the number base

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the entry of the focused field: the unit marks the user may type
 // and the words the field is rewritten with.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The periodic tick: reads the focused entry, solves the pair of given
 // quantities with Ohm's law and the power law, and writes the other two
 // with unit words chosen by their size.

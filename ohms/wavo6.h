@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Ohm's law window: any two of volts, ohms, amps and watts give the
 // other two. There is no calculate button; the periodic tick reads what the

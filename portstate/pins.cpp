@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pins, the value box and the readings, each kept in step with the others
 // through Text9's change procedure.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The port state window: the pins of an 8- or 16-bit port, its value in
 // decimal and hexadecimal, and the complement a pull-down reading gives.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Length and first character code of a value's text, counted in
 // characters of the UTF-8 text rather than bytes.
 

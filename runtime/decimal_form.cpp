@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 15-significant-digit decimal form that both CStr and Format start
 // from, so that 0.1 + 0.2 reads as 0.3 and 2.675 rounds like on paper.
 

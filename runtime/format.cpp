@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three patterns the windows format numbers with. Rounding is done on
 // the decimal digits, never through a whole-number type, so any Double
 // (1E+300 included) is written in full.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The numeric text rules shared by all windows: how text becomes a number
 // and a number text, the patterns, hexadecimal and the whole-number

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading numbers out of text: the forgiving Val rule and the strict
 // conversion used when a text takes part in arithmetic.
 

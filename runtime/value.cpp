@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Value: construction, the numeric reading of a value, and the arithmetic
 // and comparison rules.
 

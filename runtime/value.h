@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dynamically typed value every window-level variable and intermediate
 // result is held in, with the arithmetic and comparison rules the windows

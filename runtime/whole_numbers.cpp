@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-number conversions and the operations built on them: Hex, Int,
 // `\` and Mod.
 

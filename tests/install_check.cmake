@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vexlo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a fresh prefix and checks that the program, its
 # desktop entry, its AppStream metadata and its icon land where desktops
 # look for them, and that both metadata files validate.

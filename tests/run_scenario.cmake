@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vexlo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one scenario script and compares standard output with NAME.expected.
 string(REGEX REPLACE "\\.drive$" ".expected" expected_file "${SCRIPT}")
 execute_process(COMMAND ${DRIVER} ${SCRIPT}

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vexlo-drive: runs the application from a script, for tests, demos and
 // screenshots without a person or a display.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs a vexlo-drive script against the real application: the same window
 // models, Qt widgets, key mapping and timers as vexlo.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The script language of vexlo-drive: one command a line. Reading a line
 // checks its form only; whether its window and control exist is known

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Qt binding of the window models: one top-level window per open
 // window model, one widget per control kept in step with the model both

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keeps one open window model and its Qt window in step: the model's
 // changes are mirrored into the widgets, the person's actions on the

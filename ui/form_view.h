@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The top-level Qt window of one window model. The binder creates one
 // widget per control (none for timers and lines) and keeps them in step

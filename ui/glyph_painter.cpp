@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seven-segment glyphs and the decimal point, drawn from geometry so
 // they stay sharp at any size. A glyph is designed on a 36 by 45 field and
 // stretched to the area it is given; the segment letters name positions:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Windows virtual-key codes, the key codes the windows' key procedures
 // work with, mapped to and from Qt key events as on a US English keyboard.

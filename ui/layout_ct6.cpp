@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitor charge window: the schematic in the middle, the source,
 // resistor and capacitor fields to its left beside those parts, the
 // threshold, time and frequency beside the sawtooth and the leakage beside

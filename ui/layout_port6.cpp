@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED window: the pin rows with the value below them on the left; the
 // big digit inside its segment buttons, the character box and the buttons
 // on the right; the row of small digits along the bottom.

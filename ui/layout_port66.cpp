@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The port window: eight rows of note field, lower pin and upper pin on
 // the left, the value, its readings and the buttons on the right. The
 // upper pin column collapses while it is hidden (8-bit mode).

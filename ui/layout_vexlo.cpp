@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main calculator: the two fields and the result line at the top, the
 // eight display lines below them, then the buttons in rows by what they do.
 

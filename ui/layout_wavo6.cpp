@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Ohm's law window: the four fields one under another, each with its
 // "given" box beside it, and the buttons in a row below.
 

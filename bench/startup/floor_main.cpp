@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor Vexlo's start-up is measured against: the smallest Qt Widgets
 // program with a window of the same kind (a line edit, a label, a button).
 

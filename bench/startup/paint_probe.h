@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Watches a program under measurement from inside: on the first paint of a
 // window it prints "painted <resident kB>" on stdout. With

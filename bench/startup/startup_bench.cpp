@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and idle cost of Vexlo against the floor of a minimal Qt Widgets
 // program, both measured in one invocation:
 //   - time from process start to the first paint of the main window, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Vexlo started exactly as its own program starts, with the paint probe
 // watching. For the idle measurement the Ohm's law and capacitor windows
 // are opened and given entries through their real widgets, as a user

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vexlo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the README's screenshots: each session in sessions/ drives
 # the real windows offscreen and saves its window as a PNG.
 set -euo pipefail

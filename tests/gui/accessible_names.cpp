@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window used by screen reader and keyboard alone: each control's
 // widget is named by its role, uniquely within its window; Tab reaches
 // every button, check box and clickable picture; Space or Enter on a

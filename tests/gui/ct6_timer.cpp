@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitor charge window with its real timer: a key is taken up
 // within moments, the tick then repeats every 600 ms, deleting and the
 // point keys hold it off for a minute; and the schematic is drawn beside

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The port window's real widgets: keys pressed in a pin box flip the pin
 // and never show up as text; the upper pin row appears and disappears
 // with 16-bit mode.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED window's glyphs as painted: each segment dark exactly where its
 // bit is set, the silver-grey field elsewhere, at any size and pixel
 // ratio; and the window's big digit, segment buttons and row as laid out.

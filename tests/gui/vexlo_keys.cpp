@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window with real widgets and real key presses: the window's key
 // procedure runs before the focused field sees the key, Enter keeps a
 // running total, and field 1 comes before field 2 in the focus order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Ohm's law window with its real timer: a key is read within a few
 // milliseconds, the tick then repeats every 600 ms, deleting holds it off
 // for a minute and unticking stops it; Enter brings in the main window's

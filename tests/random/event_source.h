@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Random script lines of the kinds a person causes: clicks, focus, caret
 // moves, typing, pastes, keys, timer ticks, showing and closing windows.

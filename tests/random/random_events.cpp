@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives all five windows with random events, seeded and reproducible,
 // checking after every event what must always hold. A failure is shrunk
 // to the shortest run of events that still fails and printed as a

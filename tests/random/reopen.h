@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Closes and reopens every window many times: each opening must show the
 // designed controls, and closed windows must not pile up.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One run of the program driven by script lines, exactly as vexlo-drive
 // runs them; a new session is a freshly started program.

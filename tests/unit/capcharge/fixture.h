@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The capacitor charge window, opened the way the Ohm's law window's "C T"
 // opens it, with stand-ins for the windows it switches to, and the ways a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A registry holding the LED window, a stand-in for the main calculator,
 // and a platform that delivers a typed character when the window lets

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Ohm's law window, opened the way the main window's "AVO" opens it,
 // with small stand-ins for the windows it switches to, and the ways a
