@@ -12,7 +12,9 @@ Control::Control(Form &form, std::string name, ControlKind kind)
   form_.add(*this);
 }
 
-void Control::changed() { form_.notifyChanged(*this); }
+void Control::changed() {
+  form_.notifyChanged(*this);
+}
 
 void Control::raise(const std::function<void()> &procedure) {
   if (procedure) {

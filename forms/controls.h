@@ -16,9 +16,9 @@ public:
     std::string text;
     std::string toolTip;
     bool visible = true;
-    bool centred = false;   // text centred in the box (pin boxes)
-    int maxLength = 0;      // 0: unlimited
-    bool locked = false;    // the user's keys never edit the text
+    bool centred = false; // text centred in the box (pin boxes)
+    int maxLength = 0;    // 0: unlimited
+    bool locked = false;  // the user's keys never edit the text
     bool borderless = false;
   };
   TextBox(Form &form, std::string name, Design design);

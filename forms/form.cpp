@@ -120,8 +120,8 @@ void Form::activated() {
   Control *first = firstFocus_;
   if (first == nullptr) {
     const auto &order = tabOrder();
-    const auto found = std::find_if(order.begin(), order.end(),
-                                    [](const Control *c) { return takesFocus(*c); });
+    const auto found =
+        std::find_if(order.begin(), order.end(), [](const Control *c) { return takesFocus(*c); });
     first = found == order.end() ? nullptr : *found;
   }
   if (first != nullptr) {
@@ -144,6 +144,8 @@ void Form::notifyChanged(Control &control) {
   }
 }
 
-Var::Var(Form &form, std::string name) : name_(std::move(name)) { form.add(*this); }
+Var::Var(Form &form, std::string name) : name_(std::move(name)) {
+  form.add(*this);
+}
 
 } // namespace vx::forms

@@ -26,17 +26,19 @@ std::vector<std::string> Registry::names() const {
   return result;
 }
 
-bool Registry::known(std::string_view name) const { return entry(name) != nullptr; }
+bool Registry::known(std::string_view name) const {
+  return entry(name) != nullptr;
+}
 
 Registry::Entry *Registry::entry(std::string_view name) {
-  const auto found =
-      std::find_if(entries_.begin(), entries_.end(), [&](const Entry &e) { return e.name == name; });
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry &e) { return e.name == name; });
   return found == entries_.end() ? nullptr : &*found;
 }
 
 const Registry::Entry *Registry::entry(std::string_view name) const {
-  const auto found =
-      std::find_if(entries_.begin(), entries_.end(), [&](const Entry &e) { return e.name == name; });
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry &e) { return e.name == name; });
   return found == entries_.end() ? nullptr : &*found;
 }
 

@@ -66,8 +66,12 @@ void Button::setVisible(bool visible) {
     changed();
   }
 }
-void Button::userClicked() { raise(onClick); }
-void Button::setFocus() { form().setFocus(*this); }
+void Button::userClicked() {
+  raise(onClick);
+}
+void Button::setFocus() {
+  form().setFocus(*this);
+}
 
 CheckBox::CheckBox(Form &form, std::string name, Design design)
     : Control(form, std::move(name), ControlKind::CheckBox), design_(std::move(design)) {
@@ -88,8 +92,12 @@ void CheckBox::setVisible(bool visible) {
     changed();
   }
 }
-void CheckBox::userClicked() { setValue(value_ == 0 ? 1 : 0); }
-void CheckBox::setFocus() { form().setFocus(*this); }
+void CheckBox::userClicked() {
+  setValue(value_ == 0 ? 1 : 0);
+}
+void CheckBox::setFocus() {
+  form().setFocus(*this);
+}
 
 Timer::Timer(Form &form, std::string name, Design design)
     : Control(form, std::move(name), ControlKind::Timer), design_(design) {
@@ -135,7 +143,9 @@ void Image::setVisible(bool visible) {
     changed();
   }
 }
-void Image::userClicked() { raise(onClick); }
+void Image::userClicked() {
+  raise(onClick);
+}
 
 Line::Line(Form &form, std::string name, Design design)
     : Control(form, std::move(name), ControlKind::Line), design_(design) {}

@@ -21,7 +21,9 @@ void TextBox::reset() {
   selStart_ = 0;
 }
 
-int TextBox::length() const { return characterCount(text_); }
+int TextBox::length() const {
+  return characterCount(text_);
+}
 
 // The maximum length limits the person's typing only, as in any text box:
 // a procedure may write a longer text.
@@ -70,9 +72,13 @@ void TextBox::userEdited(std::string text, int caret) {
   }
 }
 
-void TextBox::userMovedCaret(int caret) { selStart_ = std::clamp(caret, 0, length()); }
+void TextBox::userMovedCaret(int caret) {
+  selStart_ = std::clamp(caret, 0, length());
+}
 
-void TextBox::userClicked() { raise(onClick); }
+void TextBox::userClicked() {
+  raise(onClick);
+}
 
 void TextBox::userKeyDown(int &keyCode, int shift) {
   if (onKeyDown) {
@@ -86,6 +92,8 @@ void TextBox::userKeyPress(int &keyAscii) {
   }
 }
 
-void TextBox::setFocus() { form().setFocus(*this); }
+void TextBox::setFocus() {
+  form().setFocus(*this);
+}
 
 } // namespace vx::forms

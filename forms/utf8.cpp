@@ -6,7 +6,9 @@
 namespace vx::forms {
 
 namespace {
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; }
+bool isContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+}
 } // namespace
 
 int characterCount(std::string_view text) {

@@ -21,9 +21,9 @@ public:
   Value() = default;
   // A whole-number literal takes the narrowest type that holds it, as the
   // window procedures' constants do: 1 is an Integer, 70000 a Long.
-  Value(int number); // NOLINT(google-explicit-constructor)
-  Value(double number) : data_(number) {} // NOLINT(google-explicit-constructor)
-  Value(std::string text) : data_(std::move(text)) {} // NOLINT(google-explicit-constructor)
+  Value(int number);                                    // NOLINT(google-explicit-constructor)
+  Value(double number) : data_(number) {}               // NOLINT(google-explicit-constructor)
+  Value(std::string text) : data_(std::move(text)) {}   // NOLINT(google-explicit-constructor)
   Value(const char *text) : data_(std::string(text)) {} // NOLINT(google-explicit-constructor)
 
   static Value integer(std::int16_t number);

@@ -50,7 +50,8 @@ void activate(ui::FormView &view) {
 }
 
 QWidget *keyboardTarget(ui::FormView &view) {
-  if (QWidget *focused = QApplication::focusWidget(); focused != nullptr && focused->window() == &view) {
+  if (QWidget *focused = QApplication::focusWidget();
+      focused != nullptr && focused->window() == &view) {
     return focused;
   }
   if (QWidget *focused = view.focusWidget()) {
@@ -147,7 +148,8 @@ std::string Driver::execute(const Command &command) {
     registry.show(window);
     return {};
   case Verb::Close:
-    if (ui::FormView *view = app_.binder().view(window); view != nullptr && registry.isOpen(window)) {
+    if (ui::FormView *view = app_.binder().view(window);
+        view != nullptr && registry.isOpen(window)) {
       view->close();
     }
     return {};
@@ -183,7 +185,8 @@ std::string Driver::read(const Command &command) {
     value = describeValue(*variable);
   } else if (target.property.empty() && target.control == "open") {
     value = open ? "true" : "false";
-  } else if (target.property.empty() && (target.control == "focus" || target.control == "caption")) {
+  } else if (target.property.empty() &&
+             (target.control == "focus" || target.control == "caption")) {
     if (!open) {
       value = "closed";
     } else if (target.control == "caption") {
@@ -234,8 +237,8 @@ std::string Driver::interact(const Command &command) {
     if (!isText) {
       return target.written + " is not a text box";
     }
-    static_cast<forms::TextBox *>(control)->setSelStart(static_cast<int>(
-        std::min<long long>(command.number, std::numeric_limits<int>::max())));
+    static_cast<forms::TextBox *>(control)->setSelStart(
+        static_cast<int>(std::min<long long>(command.number, std::numeric_limits<int>::max())));
     return {};
   case Verb::Click:
     if (widget == nullptr) {
@@ -260,7 +263,8 @@ std::string Driver::interact(const Command &command) {
       return target.written + " is not visible";
     }
     activate(*view);
-    if (command.verb == Verb::Focus || view->form().activeControl() != control || !widget->hasFocus()) {
+    if (command.verb == Verb::Focus || view->form().activeControl() != control ||
+        !widget->hasFocus()) {
       widget->setFocus(Qt::OtherFocusReason);
       settle();
     }

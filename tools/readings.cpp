@@ -13,7 +13,9 @@ namespace vx::drive {
 
 namespace {
 
-std::string flag(bool value) { return value ? "true" : "false"; }
+std::string flag(bool value) {
+  return value ? "true" : "false";
+}
 
 std::optional<std::string> textBoxProperty(const forms::TextBox &box, std::string_view p) {
   if (p.empty() || p == "text") {

@@ -35,7 +35,9 @@ constexpr std::array<VerbName, 14> verbs{{
     {"echo", Verb::Echo},
 }};
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) {
@@ -62,8 +64,8 @@ bool isName(std::string_view part) {
     return false;
   }
   for (const char c : part) {
-    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                    c == '_';
+    const bool ok =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
     if (!ok) {
       return false;
     }
@@ -80,7 +82,8 @@ std::optional<Target> parseTarget(std::string_view word, int minParts, int maxPa
   std::size_t start = 0;
   while (true) {
     const std::size_t dot = word.find('.', start);
-    const std::string_view part = word.substr(start, dot == std::string_view::npos ? word.npos : dot - start);
+    const std::string_view part =
+        word.substr(start, dot == std::string_view::npos ? word.npos : dot - start);
     if (count == maxParts || !isName(part)) {
       return std::nullopt;
     }
@@ -109,7 +112,9 @@ std::optional<long long> parseNumber(std::string_view text) {
   return value;
 }
 
-Refusal refuse(std::string reason) { return Refusal{std::move(reason)}; }
+Refusal refuse(std::string reason) {
+  return Refusal{std::move(reason)};
+}
 
 std::variant<Command, Refusal> readCommand(Verb verb, std::string_view rest) {
   Command command;

@@ -13,7 +13,22 @@
 
 namespace vx::drive {
 
-enum class Verb { Show, Close, Click, Focus, Caret, Type, Paste, Key, Tick, Wait, Get, Var, Screenshot, Echo };
+enum class Verb {
+  Show,
+  Close,
+  Click,
+  Focus,
+  Caret,
+  Type,
+  Paste,
+  Key,
+  Tick,
+  Wait,
+  Get,
+  Var,
+  Screenshot,
+  Echo
+};
 
 // "W", "W.C" or "W.C.P" as written.
 struct Target {

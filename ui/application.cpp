@@ -28,6 +28,8 @@ Application::Application() : binder_(registry_) {
   registry_.add("ct6", factory<ct6>());
 }
 
-void Application::start() { registry_.show(startWindow); }
+void Application::start() {
+  registry_.show(startWindow);
+}
 
 } // namespace vx::ui

@@ -53,6 +53,8 @@ void FormView::changeEvent(QEvent *event) {
   }
 }
 
-QFont fixedPitchFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+QFont fixedPitchFont() {
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
 
 } // namespace vx::ui

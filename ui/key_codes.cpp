@@ -17,9 +17,9 @@ struct PunctuationKey {
 
 // The punctuation and digit keys of a US English keyboard.
 constexpr std::array<PunctuationKey, 21> punctuationKeys{{
-    {'`', '~', 192}, {'1', '!', 49},  {'2', '@', 50},  {'3', '#', 51},  {'4', '$', 52},
-    {'5', '%', 53},  {'6', '^', 54},  {'7', '&', 55},  {'8', '*', 56},  {'9', '(', 57},
-    {'0', ')', 48},  {'-', '_', 189}, {'=', '+', 187}, {'[', '{', 219}, {']', '}', 221},
+    {'`', '~', 192},  {'1', '!', 49},  {'2', '@', 50},   {'3', '#', 51},  {'4', '$', 52},
+    {'5', '%', 53},   {'6', '^', 54},  {'7', '&', 55},   {'8', '*', 56},  {'9', '(', 57},
+    {'0', ')', 48},   {'-', '_', 189}, {'=', '+', 187},  {'[', '{', 219}, {']', '}', 221},
     {'\\', '|', 220}, {';', ':', 186}, {'\'', '"', 222}, {',', '<', 188}, {'.', '>', 190},
     {'/', '?', 191},
 }};
@@ -30,11 +30,11 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 21> namedKeys{{
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13},  {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},     {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},      {Qt::Key_Home, 36},    {Qt::Key_Left, 37},    {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},    {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},      {Qt::Key_Home, 36},    {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},    {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46},
     {Qt::Key_Meta, 91},
 }};
 
