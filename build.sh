@@ -2,48 +2,54 @@
 # SPDX-FileCopyrightText: 2026 The Vexlo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Vexlo's one entry point for users and CI.
-#   ./build.sh run    install what is missing, build, start Vexlo
-#   ./build.sh test   install what is missing, build, run every test
-#                     (normal build, then again under ASan and UBSan)
+#   ./build.sh run    install what building and running needs, build the
+#                     optimised program alone, start it
+#   ./build.sh test   install every tool the tests use, build and run every
+#                     test: the normal build, again under ASan and UBSan,
+#                     and a short run of each fuzz target
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core clang libclang-rt-14-dev qt6-qpa-plugins
-          desktop-file-utils appstream)
+# What building and running Vexlo needs.
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
+              fonts-dejavu-core)
+# What the tests, benchmarks and fuzz targets need besides.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format clang-tidy
+               desktop-file-utils appstream)
+
+sudo_if_needed() {
+  if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi
+}
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+  sudo_if_needed apt-get update -q
+  sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
-build() {
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1"
+# The sanitizer and libFuzzer runtimes belong to the clang that is installed.
+clang_runtime() {
+  echo "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
 case "${1:-}" in
   run)
-    install_missing
-    build default
-    exec build/vexlo
+    shift
+    install_missing "${run_packages[@]}"
+    cmake --workflow --preset release
+    exec build-release/vexlo "$@"
     ;;
   test)
-    install_missing
-    build default
-    ctest --preset default
-    build asan
-    ctest --preset asan
-    build fuzz
-    ctest --preset fuzz
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    install_missing "$(clang_runtime)"
+    cmake --workflow --preset default
+    cmake --workflow --preset asan
+    cmake --workflow --preset fuzz
     ;;
   *)
     echo "usage: $0 run|test" >&2

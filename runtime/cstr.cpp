@@ -26,11 +26,15 @@ std::string doubleText(double number) {
   const int exponent = form.pointPos - 1;
   if (exponent < -4 || exponent >= 15) {
     text += form.digits.front();
-    if (form.digits.size() > 1)
-      text += "." + form.digits.substr(1);
+    if (form.digits.size() > 1) {
+      text += '.';
+      text.append(form.digits, 1);
+    }
     const std::string digits = std::to_string(std::abs(exponent));
     text += exponent < 0 ? "E-" : "E+";
-    text += (digits.size() < 2 ? "0" : "") + digits;
+    if (digits.size() < 2)
+      text += '0';
+    text += digits;
     return text;
   }
   const auto length = static_cast<int>(form.digits.size());

@@ -22,7 +22,7 @@ namespace vx::test {
 
 class OtherWindow : public forms::Form {
 public:
-  OtherWindow(forms::Registry &registry, std::string name) : Form(registry, name, name) {}
+  OtherWindow(forms::Registry &registry, const std::string &name) : Form(registry, name, name) {}
 };
 
 class Ct6Test : public ::testing::Test {

@@ -28,7 +28,7 @@ public:
 
 class OtherWindow : public forms::Form {
 public:
-  OtherWindow(forms::Registry &registry, std::string name) : Form(registry, name, name) {}
+  OtherWindow(forms::Registry &registry, const std::string &name) : Form(registry, name, name) {}
 };
 
 class Wavo6Test : public ::testing::Test {
