@@ -12,16 +12,16 @@ namespace vx::forms {
 
 namespace {
 bool takesFocus(const Control &control) {
-  switch (control.kind()) {
-  case ControlKind::TextBox:
-    return static_cast<const TextBox &>(control).visible();
-  case ControlKind::Button:
-    return static_cast<const Button &>(control).visible();
-  case ControlKind::CheckBox:
-    return static_cast<const CheckBox &>(control).visible();
-  default:
-    return false;
+  if (const auto *box = as<TextBox>(&control)) {
+    return box->visible();
   }
+  if (const auto *button = as<Button>(&control)) {
+    return button->visible();
+  }
+  if (const auto *check = as<CheckBox>(&control)) {
+    return check->visible();
+  }
+  return false;
 }
 
 // Keeps the registry's count of running event procedures right even when
@@ -133,8 +133,8 @@ void Form::keyDown(Control *receiver, int &keyCode, int shift) {
   if (onKeyDown) {
     dispatch([&] { onKeyDown(keyCode, shift); });
   }
-  if (receiver != nullptr && receiver->kind() == ControlKind::TextBox) {
-    static_cast<TextBox *>(receiver)->userKeyDown(keyCode, shift);
+  if (auto *box = as<TextBox>(receiver)) {
+    box->userKeyDown(keyCode, shift);
   }
 }
 

@@ -59,7 +59,7 @@ void wavo6::Form_Unload() {
 
 void wavo6::Form_KeyDown(int &KeyCode, int /*Shift*/) {
   if (KeyCode == vk::enter) {
-    auto &answer = static_cast<forms::Label &>(*registry().load("vexlo").control("answer"));
+    auto &answer = forms::as<forms::Label>(*registry().load("vexlo").control("answer"));
     const std::string caption = answer.caption();
     if (Val(caption) != 0) {
       for (const Quantity &q : quantities_) {

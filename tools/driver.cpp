@@ -156,8 +156,8 @@ std::string Driver::execute(const Command &command) {
   case Verb::Tick:
     if (registry.isOpen(window)) {
       for (forms::Control *control : registry.instance(window).controls()) {
-        if (control->kind() == forms::ControlKind::Timer) {
-          static_cast<forms::Timer *>(control)->expire();
+        if (auto *timer = forms::as<forms::Timer>(control)) {
+          timer->expire();
           break;
         }
       }

@@ -139,10 +139,10 @@ bool Binder::eventFilter(QObject *watched, QEvent *event) {
         !widget->rect().contains(mouse->position().toPoint())) {
       return false;
     }
-    if (target.control->kind() == forms::ControlKind::TextBox) {
-      static_cast<forms::TextBox *>(target.control)->userClicked();
-    } else if (target.control->kind() == forms::ControlKind::Image) {
-      static_cast<forms::Image *>(target.control)->userClicked();
+    if (auto *box = forms::as<forms::TextBox>(target.control)) {
+      box->userClicked();
+    } else if (auto *image = forms::as<forms::Image>(target.control)) {
+      image->userClicked();
     }
     return false;
   }
@@ -222,12 +222,12 @@ void Binder::deliverCharacter(QObject *destination, const QKeyEvent &event) {
 
 bool Binder::characterRefused(const Target &target, const QKeyEvent &event) {
   const QString text = event.text();
-  if (text.isEmpty() || target.control == nullptr ||
-      target.control->kind() != forms::ControlKind::TextBox) {
+  auto *box = forms::as<forms::TextBox>(target.control);
+  if (text.isEmpty() || box == nullptr) {
     return false;
   }
   int keyAscii = static_cast<int>(text.at(0).unicode());
-  static_cast<forms::TextBox *>(target.control)->userKeyPress(keyAscii);
+  box->userKeyPress(keyAscii);
   return keyAscii == 0;
 }
 

@@ -85,7 +85,7 @@ void FormBinding::createWidgets() {
     QWidget *widget = nullptr;
     switch (control->kind()) {
     case forms::ControlKind::TextBox: {
-      auto &box = static_cast<forms::TextBox &>(*control);
+      auto &box = forms::as<forms::TextBox>(*control);
       auto *edit = new QLineEdit(view_);
       const auto &design = box.design();
       edit->setAlignment(design.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
@@ -117,7 +117,7 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Button: {
-      auto &button = static_cast<forms::Button &>(*control);
+      auto &button = forms::as<forms::Button>(*control);
       auto *push = new QPushButton(view_);
       push->setAutoDefault(false);
       connect(push, &QPushButton::clicked, this, [&button] { button.userClicked(); });
@@ -125,7 +125,7 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::CheckBox: {
-      auto &check = static_cast<forms::CheckBox &>(*control);
+      auto &check = forms::as<forms::CheckBox>(*control);
       auto *box = new QCheckBox(literalCaption(check.caption()), view_);
       connect(box, &QCheckBox::clicked, this, [this, &check] {
         check.userClicked();
@@ -135,14 +135,14 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Image: {
-      auto &image = static_cast<forms::Image &>(*control);
+      auto &image = forms::as<forms::Image>(*control);
       auto *picture = new PictureWidget(view_);
       connect(picture, &PictureWidget::activated, this, [&image] { image.userClicked(); });
       widget = picture;
       break;
     }
     case forms::ControlKind::Timer: {
-      auto &timer = static_cast<forms::Timer &>(*control);
+      auto &timer = forms::as<forms::Timer>(*control);
       auto qtTimer = std::make_unique<QTimer>();
       qtTimer->setTimerType(Qt::PreciseTimer);
       connect(qtTimer.get(), &QTimer::timeout, this, [&timer] { timer.expire(); });
@@ -177,8 +177,8 @@ void FormBinding::applyTabOrder() {
 }
 
 void FormBinding::controlChanged(forms::Control &control) {
-  if (control.kind() == forms::ControlKind::Timer) {
-    syncTimer(static_cast<const forms::Timer &>(control));
+  if (const auto *timer = forms::as<forms::Timer>(&control)) {
+    syncTimer(*timer);
     return;
   }
   QWidget *widget = widgetOf(control);
@@ -190,7 +190,7 @@ void FormBinding::controlChanged(forms::Control &control) {
   bool visible = true;
   switch (control.kind()) {
   case forms::ControlKind::TextBox: {
-    const auto &box = static_cast<const forms::TextBox &>(control);
+    const auto &box = forms::as<forms::TextBox>(control);
     auto *edit = static_cast<QLineEdit *>(widget);
     const QString text = toQt(box.text());
     if (edit->text() != text) {
@@ -205,7 +205,7 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::Label: {
-    const auto &label = static_cast<const forms::Label &>(control);
+    const auto &label = forms::as<forms::Label>(control);
     auto *qtLabel = static_cast<QLabel *>(widget);
     const QString caption = toQt(label.caption());
     if (qtLabel->text() != caption) {
@@ -219,7 +219,7 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::Button: {
-    const auto &button = static_cast<const forms::Button &>(control);
+    const auto &button = forms::as<forms::Button>(control);
     auto *push = static_cast<QPushButton *>(widget);
     const QString caption = literalCaption(button.caption());
     if (push->text() != caption) {
@@ -231,13 +231,13 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::CheckBox: {
-    const auto &check = static_cast<const forms::CheckBox &>(control);
+    const auto &check = forms::as<forms::CheckBox>(control);
     static_cast<QCheckBox *>(widget)->setChecked(check.value() != 0);
     visible = check.visible();
     break;
   }
   case forms::ControlKind::Image: {
-    const auto &image = static_cast<const forms::Image &>(control);
+    const auto &image = forms::as<forms::Image>(control);
     static_cast<PictureWidget *>(widget)->setPicture(image.picture());
     visible = image.visible();
     break;
