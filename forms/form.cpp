@@ -23,21 +23,6 @@ bool takesFocus(const Control &control) {
   }
   return false;
 }
-
-// Keeps the registry's count of running event procedures right even when
-// a procedure leaves by an exception.
-class EventScope {
-public:
-  explicit EventScope(Registry &registry) : registry_(registry) { registry_.enterEvent(); }
-  EventScope(const EventScope &) = delete;
-  EventScope &operator=(const EventScope &) = delete;
-  EventScope(EventScope &&) = delete;
-  EventScope &operator=(EventScope &&) = delete;
-  ~EventScope() { registry_.leaveEvent(); }
-
-private:
-  Registry &registry_;
-};
 } // namespace
 
 Form::Form(Registry &registry, std::string name, std::string caption)
@@ -77,7 +62,7 @@ void Form::setFocus(Control &control) {
 }
 
 void Form::dispatch(const std::function<void()> &procedure) {
-  const EventScope scope(registry_);
+  const Registry::EventScope scope(registry_);
   try {
     procedure();
   } catch (const CalcFailure &) {
