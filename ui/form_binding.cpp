@@ -37,7 +37,8 @@ void setToolTipIfChanged(QWidget *widget, const std::string &toolTip) {
 
 } // namespace
 
-FormBinding::FormBinding(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {}
+FormBinding::FormBinding(forms::Form &form, Binder &binder)
+    : QObject(&binder), form_(form), binder_(binder) {}
 
 FormBinding::~FormBinding() {
   // A window shown again at once has a new binding by now.
@@ -49,9 +50,8 @@ FormBinding::~FormBinding() {
     widget->disconnect(this);
   }
   if (view_) {
-    binder_.forgetWidget(view_);
+    binder_.forgetWidget(view_.get());
     view_->hide();
-    delete view_.data();
   }
 }
 
@@ -62,8 +62,8 @@ QWidget *FormBinding::widgetOf(const forms::Control &control) const {
 
 void FormBinding::show() {
   if (!view_) {
-    view_ = new FormView(form_, binder_);
-    binder_.registerWidget(view_, this, nullptr);
+    view_ = std::make_unique<FormView>(form_, binder_);
+    binder_.registerWidget(view_.get(), this, nullptr);
     createWidgets();
     if (const LayoutFunction layout = layoutFor(form_.name())) {
       layout(*view_);
@@ -80,13 +80,22 @@ void FormBinding::show() {
   view_->activateWindow();
 }
 
+void FormBinding::retire() {
+  if (view_) {
+    view_->hide();
+  }
+  for (auto &[timer, qtTimer] : timers_) {
+    qtTimer->stop();
+  }
+}
+
 void FormBinding::createWidgets() {
   for (forms::Control *control : form_.controls()) {
     QWidget *widget = nullptr;
     switch (control->kind()) {
     case forms::ControlKind::TextBox: {
       auto &box = forms::as<forms::TextBox>(*control);
-      auto *edit = new QLineEdit(view_);
+      auto *edit = new QLineEdit(view_.get());
       const auto &design = box.design();
       edit->setAlignment(design.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
       // A locked box takes no typing, and Qt would cut a longer text that
@@ -111,14 +120,14 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Label: {
-      auto *label = new QLabel(view_);
+      auto *label = new QLabel(view_.get());
       label->setTextFormat(Qt::PlainText);
       widget = label;
       break;
     }
     case forms::ControlKind::Button: {
       auto &button = forms::as<forms::Button>(*control);
-      auto *push = new QPushButton(view_);
+      auto *push = new QPushButton(view_.get());
       push->setAutoDefault(false);
       connect(push, &QPushButton::clicked, this, [&button] { button.userClicked(); });
       widget = push;
@@ -126,7 +135,7 @@ void FormBinding::createWidgets() {
     }
     case forms::ControlKind::CheckBox: {
       auto &check = forms::as<forms::CheckBox>(*control);
-      auto *box = new QCheckBox(literalCaption(check.caption()), view_);
+      auto *box = new QCheckBox(literalCaption(check.caption()), view_.get());
       connect(box, &QCheckBox::clicked, this, [this, &check] {
         check.userClicked();
         controlChanged(check);
@@ -136,7 +145,7 @@ void FormBinding::createWidgets() {
     }
     case forms::ControlKind::Image: {
       auto &image = forms::as<forms::Image>(*control);
-      auto *picture = new PictureWidget(view_);
+      auto *picture = new PictureWidget(view_.get());
       connect(picture, &PictureWidget::activated, this, [&image] { image.userClicked(); });
       widget = picture;
       break;
@@ -246,7 +255,7 @@ void FormBinding::controlChanged(forms::Control &control) {
   case forms::ControlKind::Line:
     break;
   }
-  if (widget->isVisibleTo(view_) != visible) {
+  if (widget->isVisibleTo(view_.get()) != visible) {
     widget->setVisible(visible);
   }
   syncing_ = wasSyncing;
