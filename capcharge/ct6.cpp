@@ -4,15 +4,13 @@
 #include "capcharge/ct6.h"
 
 #include "forms/registry.h"
+#include "forms/virtual_keys.h"
 #include "runtime/text_rules.h"
 
 namespace vx {
 
 namespace {
-constexpr int deleteKey = 46;
-constexpr int backspaceKey = 8;
-constexpr int fullStopKey = 190;
-constexpr int keypadPointKey = 110;
+namespace vk = forms::vk;
 // A typed character is taken up almost at once; deleting or typing a point
 // holds the rewriting of the field off for a minute, so that a number can
 // be finished before the tick reads it.
@@ -72,8 +70,8 @@ void ct6::Form_Unload() {
 }
 
 void ct6::Form_KeyDown(int &KeyCode, int /*Shift*/) {
-  const bool holdsOff = KeyCode == deleteKey || KeyCode == backspaceKey || KeyCode == fullStopKey ||
-                        KeyCode == keypadPointKey;
+  const bool holdsOff = KeyCode == vk::del || KeyCode == vk::backspace || KeyCode == vk::fullStop ||
+                        KeyCode == vk::keypadPoint;
   if (holdsOff) {
     te1 = 0;
     Timer1.setInterval(holdOffInterval);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 
 namespace vx::forms {
 
@@ -49,5 +50,30 @@ private:
   std::string name_;
   ControlKind kind_;
 };
+
+// The control as the class of its kind (each class names its kind as
+// `controlKind`): nullptr for a pointer to a control of another kind or to
+// none, std::bad_cast for a reference to one of another kind.
+template <typename Kind> Kind *as(Control *control) {
+  return control != nullptr && control->kind() == Kind::controlKind ? static_cast<Kind *>(control)
+                                                                    : nullptr;
+}
+template <typename Kind> const Kind *as(const Control *control) {
+  return control != nullptr && control->kind() == Kind::controlKind
+             ? static_cast<const Kind *>(control)
+             : nullptr;
+}
+template <typename Kind> Kind &as(Control &control) {
+  if (Kind *result = as<Kind>(&control)) {
+    return *result;
+  }
+  throw std::bad_cast();
+}
+template <typename Kind> const Kind &as(const Control &control) {
+  if (const Kind *result = as<Kind>(&control)) {
+    return *result;
+  }
+  throw std::bad_cast();
+}
 
 } // namespace vx::forms

@@ -12,6 +12,7 @@ namespace vx::forms {
 // Text is held as UTF-8; the caret counts characters, not bytes.
 class TextBox : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::TextBox;
   struct Design {
     std::string text;
     std::string toolTip;
@@ -62,6 +63,7 @@ private:
 
 class Label : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::Label;
   struct Design {
     std::string caption;
     std::string toolTip;
@@ -86,6 +88,7 @@ private:
 
 class Button : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::Button;
   struct Design {
     std::string caption;
     std::string toolTip;
@@ -114,6 +117,7 @@ private:
 
 class CheckBox : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::CheckBox;
   struct Design {
     std::string caption;
     int value = 0;
@@ -143,6 +147,7 @@ private:
 // its countdown anew; `restarts()` counts those so the binding can follow.
 class Timer : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::Timer;
   struct Design {
     int interval = 0;
     bool enabled = false;
@@ -170,6 +175,7 @@ private:
 // from the name, never stored as bitmaps).
 class Image : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::Image;
   struct Design {
     std::string picture;
     bool visible = true;
@@ -194,6 +200,7 @@ private:
 // A fixed line segment of a drawing, in the window's design coordinates.
 class Line : public Control {
 public:
+  static constexpr ControlKind controlKind = ControlKind::Line;
   struct Design {
     double x1 = 0;
     double y1 = 0;

@@ -12,32 +12,17 @@ namespace vx::forms {
 
 namespace {
 bool takesFocus(const Control &control) {
-  switch (control.kind()) {
-  case ControlKind::TextBox:
-    return static_cast<const TextBox &>(control).visible();
-  case ControlKind::Button:
-    return static_cast<const Button &>(control).visible();
-  case ControlKind::CheckBox:
-    return static_cast<const CheckBox &>(control).visible();
-  default:
-    return false;
+  if (const auto *box = as<TextBox>(&control)) {
+    return box->visible();
   }
+  if (const auto *button = as<Button>(&control)) {
+    return button->visible();
+  }
+  if (const auto *check = as<CheckBox>(&control)) {
+    return check->visible();
+  }
+  return false;
 }
-
-// Keeps the registry's count of running event procedures right even when
-// a procedure leaves by an exception.
-class EventScope {
-public:
-  explicit EventScope(Registry &registry) : registry_(registry) { registry_.enterEvent(); }
-  EventScope(const EventScope &) = delete;
-  EventScope &operator=(const EventScope &) = delete;
-  EventScope(EventScope &&) = delete;
-  EventScope &operator=(EventScope &&) = delete;
-  ~EventScope() { registry_.leaveEvent(); }
-
-private:
-  Registry &registry_;
-};
 } // namespace
 
 Form::Form(Registry &registry, std::string name, std::string caption)
@@ -77,7 +62,7 @@ void Form::setFocus(Control &control) {
 }
 
 void Form::dispatch(const std::function<void()> &procedure) {
-  const EventScope scope(registry_);
+  const Registry::EventScope scope(registry_);
   try {
     procedure();
   } catch (const CalcFailure &) {
@@ -133,8 +118,8 @@ void Form::keyDown(Control *receiver, int &keyCode, int shift) {
   if (onKeyDown) {
     dispatch([&] { onKeyDown(keyCode, shift); });
   }
-  if (receiver != nullptr && receiver->kind() == ControlKind::TextBox) {
-    static_cast<TextBox *>(receiver)->userKeyDown(keyCode, shift);
+  if (auto *box = as<TextBox>(receiver)) {
+    box->userKeyDown(keyCode, shift);
   }
 }
 

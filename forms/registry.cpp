@@ -58,15 +58,14 @@ Form &Registry::load(std::string_view name) {
   Entry *e = entry(name);
   if (!e->loaded) {
     e->loaded = true;
-    enterEvent();
+    const EventScope scope(*this);
     e->form->load();
-    leaveEvent();
   }
   return *e->form;
 }
 
 void Registry::show(std::string_view name) {
-  enterEvent();
+  const EventScope scope(*this);
   Form &form = load(name);
   Entry *e = entry(name);
   if (e->loaded) {
@@ -76,7 +75,6 @@ void Registry::show(std::string_view name) {
       platform_->windowShown(form);
     }
   }
-  leaveEvent();
 }
 
 void Registry::close(std::string_view name) {
@@ -84,7 +82,7 @@ void Registry::close(std::string_view name) {
   if (e == nullptr || !e->loaded) {
     return;
   }
-  enterEvent();
+  const EventScope scope(*this);
   // Marked unloaded first, so an unload procedure that closes other
   // windows cannot come back to this one.
   e->loaded = false;
@@ -94,7 +92,6 @@ void Registry::close(std::string_view name) {
   if (wasShown && platform_ != nullptr) {
     platform_->windowClosed(*e->form);
   }
-  leaveEvent();
 }
 
 bool Registry::isLoaded(std::string_view name) const {
@@ -117,7 +114,7 @@ bool Registry::anyOpen() const {
                      [](const Entry &e) { return e.loaded && e.shown; });
 }
 
-void Registry::leaveEvent() {
+void Registry::eventFinished() {
   --depth_;
   if (depth_ == 0 && everShown_ && !ended_ && !anyOpen()) {
     ended_ = true;

@@ -62,10 +62,21 @@ public:
   void setPlatform(Platform *platform) { platform_ = platform; }
   [[nodiscard]] Platform *platform() const { return platform_; }
 
-  // Event procedure nesting, kept by Form::dispatch. When the outermost
-  // one finishes and no window is open, the program ends.
-  void enterEvent() { ++depth_; }
-  void leaveEvent();
+  // One event procedure in progress, nested or not. When the outermost
+  // one finishes and no window is open, the program ends; the count stays
+  // right even when a procedure leaves by an exception.
+  class EventScope {
+  public:
+    explicit EventScope(Registry &registry) : registry_(registry) { ++registry_.depth_; }
+    EventScope(const EventScope &) = delete;
+    EventScope &operator=(const EventScope &) = delete;
+    EventScope(EventScope &&) = delete;
+    EventScope &operator=(EventScope &&) = delete;
+    ~EventScope() { registry_.eventFinished(); }
+
+  private:
+    Registry &registry_;
+  };
 
 private:
   struct Entry {
@@ -76,6 +87,7 @@ private:
     bool shown = false;
   };
   Entry *entry(std::string_view name);
+  void eventFinished();
   [[nodiscard]] const Entry *entry(std::string_view name) const;
 
   std::vector<Entry> entries_;

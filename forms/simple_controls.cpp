@@ -18,7 +18,7 @@ template <typename T> bool assign(T &target, T value) {
 } // namespace
 
 Label::Label(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::Label), design_(std::move(design)) {
+    : Control(form, std::move(name), controlKind), design_(std::move(design)) {
   reset();
 }
 void Label::reset() {
@@ -43,7 +43,7 @@ void Label::setVisible(bool visible) {
 }
 
 Button::Button(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::Button), design_(std::move(design)) {
+    : Control(form, std::move(name), controlKind), design_(std::move(design)) {
   reset();
 }
 void Button::reset() {
@@ -74,7 +74,7 @@ void Button::setFocus() {
 }
 
 CheckBox::CheckBox(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::CheckBox), design_(std::move(design)) {
+    : Control(form, std::move(name), controlKind), design_(std::move(design)) {
   reset();
 }
 void CheckBox::reset() {
@@ -100,7 +100,7 @@ void CheckBox::setFocus() {
 }
 
 Timer::Timer(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::Timer), design_(design) {
+    : Control(form, std::move(name), controlKind), design_(design) {
   reset();
 }
 void Timer::reset() {
@@ -126,7 +126,7 @@ void Timer::expire() {
 }
 
 Image::Image(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::Image), design_(std::move(design)) {
+    : Control(form, std::move(name), controlKind), design_(std::move(design)) {
   reset();
 }
 void Image::reset() {
@@ -148,6 +148,6 @@ void Image::userClicked() {
 }
 
 Line::Line(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::Line), design_(design) {}
+    : Control(form, std::move(name), controlKind), design_(design) {}
 
 } // namespace vx::forms

@@ -10,7 +10,7 @@
 namespace vx::forms {
 
 TextBox::TextBox(Form &form, std::string name, Design design)
-    : Control(form, std::move(name), ControlKind::TextBox), design_(std::move(design)) {
+    : Control(form, std::move(name), controlKind), design_(std::move(design)) {
   reset();
 }
 

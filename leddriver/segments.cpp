@@ -5,6 +5,7 @@
 // pattern of lit segments, the segment letters of the pins turn it into a
 // port value, and the pins light the big digit through the same letters.
 
+#include "forms/virtual_keys.h"
 #include "leddriver/character_table.h"
 #include "leddriver/port6.h"
 #include "runtime/text_rules.h"
@@ -14,19 +15,16 @@
 namespace vx {
 
 namespace {
-constexpr int keyBackspace = 8;
-constexpr int keyEnter = 13;
-constexpr int keyDelete = 46;
-
+namespace vk = forms::vk;
 constexpr const char *segmentLetters[] = {"a", "b", "c", "d", "e", "f", "g", "h"};
 } // namespace
 
 void port6::Text27_KeyDown(int &keyCode, int /*shift*/) {
-  if (keyCode == keyEnter) {
+  if (keyCode == vk::enter) {
     store_character();
     return;
   }
-  if (keyCode == keyDelete || keyCode == keyBackspace) {
+  if (keyCode == vk::del || keyCode == vk::backspace) {
     unstore();
     return;
   }

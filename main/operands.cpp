@@ -6,22 +6,13 @@
 
 #include "main/vexlo.h"
 
+#include "forms/virtual_keys.h"
 #include "runtime/text_rules.h"
 
 namespace vx {
 
 namespace {
-// Windows virtual-key codes of the operator keys.
-constexpr int shiftKey = 16;
-constexpr int enterKey = 13;
-constexpr int eightKey = 56;
-constexpr int keypadMultiply = 106;
-constexpr int keypadPlus = 107;
-constexpr int keypadMinus = 109;
-constexpr int keypadDivide = 111;
-constexpr int equalsKey = 187;
-constexpr int minusKey = 189;
-constexpr int slashKey = 191;
+namespace vk = forms::vk;
 
 Value sum(const Value &a, const Value &b) {
   return a + b;
@@ -98,19 +89,19 @@ void vexlo::Command4_Click() {
 
 // The key is passed on unchanged: the focused field still gets it.
 void vexlo::Form_KeyDown(int &KeyCode, int /*Shift*/) {
-  if (KeyCode == shiftKey) {
+  if (KeyCode == vk::shift) {
     caps = 1;
   }
-  if (KeyCode == keypadMinus || KeyCode == minusKey) {
+  if (KeyCode == vk::keypadMinus || KeyCode == vk::minus) {
     keyOperation(difference);
   }
-  if (KeyCode == keypadPlus || KeyCode == enterKey || KeyCode == equalsKey) {
+  if (KeyCode == vk::keypadPlus || KeyCode == vk::enter || KeyCode == vk::equals) {
     keyOperation(sum);
   }
-  if (KeyCode == keypadMultiply || (KeyCode == eightKey && caps == 1)) {
+  if (KeyCode == vk::keypadMultiply || (KeyCode == vk::digit(8) && caps == 1)) {
     keyOperation(product);
   }
-  if (KeyCode == keypadDivide || KeyCode == slashKey) {
+  if (KeyCode == vk::keypadDivide || KeyCode == vk::slash) {
     keyOperation(quotient);
   }
 }

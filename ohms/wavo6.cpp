@@ -4,14 +4,13 @@
 #include "ohms/wavo6.h"
 
 #include "forms/registry.h"
+#include "forms/virtual_keys.h"
 #include "runtime/text_rules.h"
 
 namespace vx {
 
 namespace {
-constexpr int enterKey = 13;
-constexpr int deleteKey = 46;
-constexpr int backspaceKey = 8;
+namespace vk = forms::vk;
 // A typed character is read almost at once; deleting holds the rewriting
 // of the field off for a minute so the user can finish.
 constexpr int afterKeyInterval = 6;
@@ -59,8 +58,8 @@ void wavo6::Form_Unload() {
 }
 
 void wavo6::Form_KeyDown(int &KeyCode, int /*Shift*/) {
-  if (KeyCode == enterKey) {
-    auto &answer = static_cast<forms::Label &>(*registry().load("vexlo").control("answer"));
+  if (KeyCode == vk::enter) {
+    auto &answer = forms::as<forms::Label>(*registry().load("vexlo").control("answer"));
     const std::string caption = answer.caption();
     if (Val(caption) != 0) {
       for (const Quantity &q : quantities_) {
@@ -70,7 +69,7 @@ void wavo6::Form_KeyDown(int &KeyCode, int /*Shift*/) {
       }
     }
   }
-  const bool deleting = KeyCode == deleteKey || KeyCode == backspaceKey;
+  const bool deleting = KeyCode == vk::del || KeyCode == vk::backspace;
   Timer1.setInterval(deleting ? afterDeleteInterval : afterKeyInterval);
 }
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -60,8 +61,12 @@ QWidget *keyboardTarget(ui::FormView &view) {
   return &view;
 }
 
+// Nothing when the key's window closed and took the target with it.
 void sendKey(QWidget *target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
              const QString &text, int code) {
+  if (target == nullptr) {
+    return;
+  }
   QKeyEvent event(type, key, modifiers, 0, static_cast<quint32>(code), 0, text);
   QApplication::sendEvent(target, &event);
 }
@@ -94,6 +99,16 @@ void Driver::settle() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+}
+
+QWidget *Driver::keyboardTargetOf(const std::string &window) {
+  ui::FormView *view = app_.binder().view(window);
+  return view == nullptr ? nullptr : keyboardTarget(*view);
+}
+
+QWidget *Driver::widgetOf(const Target &target) {
+  ui::FormView *view = app_.binder().view(target.window);
+  return view == nullptr ? nullptr : view->widget(target.control);
 }
 
 bool Driver::run(std::istream &script) {
@@ -156,8 +171,8 @@ std::string Driver::execute(const Command &command) {
   case Verb::Tick:
     if (registry.isOpen(window)) {
       for (forms::Control *control : registry.instance(window).controls()) {
-        if (control->kind() == forms::ControlKind::Timer) {
-          static_cast<forms::Timer *>(control)->expire();
+        if (auto *timer = forms::as<forms::Timer>(control)) {
+          timer->expire();
           break;
         }
       }
@@ -226,45 +241,54 @@ std::string Driver::interact(const Command &command) {
   if (command.verb == Verb::Key) {
     return pressKey(command);
   }
-  forms::Control *control = view->form().control(target.control);
+  forms::Form &form = view->form();
+  forms::Control *control = form.control(target.control);
   if (control == nullptr) {
     return target.window + " has no control \"" + target.control + "\"";
   }
-  QWidget *widget = view->widget(target.control);
-  const bool isText = control->kind() == forms::ControlKind::TextBox;
+  const bool hasWidget = view->widget(target.control) != nullptr;
+  auto *box = forms::as<forms::TextBox>(control);
   switch (command.verb) {
   case Verb::Caret:
-    if (!isText) {
+    if (box == nullptr) {
       return target.written + " is not a text box";
     }
-    static_cast<forms::TextBox *>(control)->setSelStart(
+    box->setSelStart(
         static_cast<int>(std::min<long long>(command.number, std::numeric_limits<int>::max())));
     return {};
-  case Verb::Click:
-    if (widget == nullptr) {
+  case Verb::Click: {
+    if (!hasWidget) {
       return target.written + " cannot be clicked";
     }
     if (!isVisible(*control)) {
       return target.written + " is not visible";
     }
     activate(*view);
+    QWidget *widget = widgetOf(target);
+    if (widget == nullptr) {
+      return target.window + " is not open";
+    }
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, clickPoint(widget));
     return {};
+  }
   case Verb::Focus:
   case Verb::Type:
   case Verb::Paste: {
-    if (widget == nullptr || !takesFocus(*control)) {
+    if (!hasWidget || !takesFocus(*control)) {
       return target.written + " cannot take the focus";
     }
-    if ((command.verb != Verb::Focus) && !isText) {
+    if ((command.verb != Verb::Focus) && box == nullptr) {
       return target.written + " is not a text box";
     }
     if (!isVisible(*control)) {
       return target.written + " is not visible";
     }
     activate(*view);
-    if (command.verb == Verb::Focus || view->form().activeControl() != control ||
-        !widget->hasFocus()) {
+    QWidget *widget = widgetOf(target);
+    if (widget == nullptr) {
+      return target.window + " is not open";
+    }
+    if (command.verb == Verb::Focus || form.activeControl() != control || !widget->hasFocus()) {
       widget->setFocus(Qt::OtherFocusReason);
       settle();
     }
@@ -272,7 +296,7 @@ std::string Driver::interact(const Command &command) {
       return typeText(command);
     }
     if (command.verb == Verb::Paste) {
-      app_.binder().paste(*static_cast<forms::TextBox *>(control), command.text);
+      app_.binder().paste(*box, command.text);
     }
     return {};
   }
@@ -282,22 +306,22 @@ std::string Driver::interact(const Command &command) {
 }
 
 std::string Driver::typeText(const Command &command) {
+  const std::string &window = command.target.window;
   const QString text = QString::fromStdString(command.text);
   for (const char32_t character : text.toUcs4()) {
-    ui::FormView *view = app_.binder().view(command.target.window);
-    if (view == nullptr) {
-      return command.target.window + " closed while typing";
+    QPointer<QWidget> target = keyboardTargetOf(window);
+    if (target == nullptr) {
+      return window + " closed while typing";
     }
     const ui::KeyStroke stroke = ui::strokeForCharacter(character);
-    QWidget *target = keyboardTarget(*view);
     if (stroke.withShift) {
       sendKey(target, QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, {}, 0);
       settle();
-      target = keyboardTarget(*view);
+      target = keyboardTargetOf(window);
     }
     sendKey(target, QEvent::KeyPress, stroke.qtKey, stroke.modifiers, stroke.text, stroke.code);
     settle();
-    target = keyboardTarget(*view);
+    target = keyboardTargetOf(window);
     sendKey(target, QEvent::KeyRelease, stroke.qtKey, stroke.modifiers, stroke.text, stroke.code);
     if (stroke.withShift) {
       sendKey(target, QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, {}, 0);
@@ -312,15 +336,20 @@ std::string Driver::pressKey(const Command &command) {
   if (!stroke) {
     return "no key has the code " + std::to_string(command.number);
   }
-  ui::FormView *view = app_.binder().view(command.target.window);
-  activate(*view);
-  QWidget *target = keyboardTarget(*view);
+  const std::string &window = command.target.window;
+  activate(*app_.binder().view(window));
+  QPointer<QWidget> target = keyboardTargetOf(window);
+  if (target == nullptr) {
+    return window + " is not open";
+  }
   const Qt::KeyboardModifiers modifiers =
       stroke->qtKey == Qt::Key_Shift ? Qt::KeyboardModifiers(Qt::ShiftModifier) : stroke->modifiers;
   sendKey(target, QEvent::KeyPress, stroke->qtKey, modifiers, stroke->text, stroke->code);
   settle();
-  if (app_.binder().view(command.target.window) != nullptr) {
-    target = keyboardTarget(*view);
+  // The key goes up where the focus is now; when it closed its window, the
+  // widget it went down on is gone and the release goes nowhere.
+  if (QWidget *now = keyboardTargetOf(window)) {
+    target = now;
   }
   sendKey(target, QEvent::KeyRelease, stroke->qtKey, stroke->modifiers, stroke->text, stroke->code);
   return {};

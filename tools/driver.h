@@ -11,6 +11,8 @@
 #include <iosfwd>
 #include <string>
 
+class QWidget;
+
 namespace vx::drive {
 
 class Driver {
@@ -26,7 +28,14 @@ private:
   std::string interact(const Command &command);
   std::string typeText(const Command &command);
   std::string pressKey(const Command &command);
+  // Runs the events the last command caused, deferred deletions included:
+  // a widget of a window that closed meanwhile is gone afterwards, so
+  // widgets are looked up by name again after each settle.
   void settle();
+  // The window's widget that takes its keys now, or its named control's
+  // widget; nullptr once the window has closed.
+  QWidget *keyboardTargetOf(const std::string &window);
+  QWidget *widgetOf(const Target &target);
 
   std::ostream &out_;
   ui::Application app_;

@@ -88,17 +88,17 @@ std::string shortestDouble(double value) {
 std::optional<std::string> readProperty(const forms::Control &control, std::string_view property) {
   switch (control.kind()) {
   case forms::ControlKind::TextBox:
-    return textBoxProperty(static_cast<const forms::TextBox &>(control), property);
+    return textBoxProperty(forms::as<forms::TextBox>(control), property);
   case forms::ControlKind::Label:
-    return captionedProperty(static_cast<const forms::Label &>(control), property);
+    return captionedProperty(forms::as<forms::Label>(control), property);
   case forms::ControlKind::Button:
-    return captionedProperty(static_cast<const forms::Button &>(control), property);
+    return captionedProperty(forms::as<forms::Button>(control), property);
   case forms::ControlKind::CheckBox:
-    return checkBoxProperty(static_cast<const forms::CheckBox &>(control), property);
+    return checkBoxProperty(forms::as<forms::CheckBox>(control), property);
   case forms::ControlKind::Timer:
-    return timerProperty(static_cast<const forms::Timer &>(control), property);
+    return timerProperty(forms::as<forms::Timer>(control), property);
   case forms::ControlKind::Image:
-    return imageProperty(static_cast<const forms::Image &>(control), property);
+    return imageProperty(forms::as<forms::Image>(control), property);
   case forms::ControlKind::Line:
     return std::nullopt;
   }

@@ -196,10 +196,10 @@ const Table *tableFor(std::string_view formName) {
 // the design name is the last resort, so no control goes unnamed.
 QString fallbackName(const forms::Control &control) {
   std::string caption;
-  if (control.kind() == forms::ControlKind::Button) {
-    caption = static_cast<const forms::Button &>(control).caption();
-  } else if (control.kind() == forms::ControlKind::CheckBox) {
-    caption = static_cast<const forms::CheckBox &>(control).caption();
+  if (const auto *button = forms::as<forms::Button>(&control)) {
+    caption = button->caption();
+  } else if (const auto *check = forms::as<forms::CheckBox>(&control)) {
+    caption = check->caption();
   }
   const QString name = QString::fromStdString(caption).simplified();
   return name.isEmpty() ? QString::fromStdString(control.name()) : name;
@@ -219,8 +219,7 @@ QString accessibleName(const forms::Form &form, const forms::Control &control) {
 
 void makeAccessible(QWidget &widget, const forms::Form &form, const forms::Control &control) {
   widget.setAccessibleName(accessibleName(form, control));
-  if (control.kind() == forms::ControlKind::Image &&
-      static_cast<const forms::Image &>(control).onClick) {
+  if (const auto *image = forms::as<forms::Image>(&control); image != nullptr && image->onClick) {
     // Tab only: a mouse click on a picture leaves the focus where it was.
     widget.setFocusPolicy(Qt::TabFocus);
   }

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -27,8 +26,11 @@ Binder::Binder(forms::Registry &registry) : registry_(registry) {
 
 Binder::~Binder() {
   qApp->removeEventFilter(this);
-  retired_.clear();
+  // A binding makes the binder forget its widgets as it is deleted, so none
+  // may be left to the QObject destructor, which runs after the binder's
+  // members are gone.
   bindings_.clear();
+  qDeleteAll(findChildren<FormBinding *>(Qt::FindDirectChildrenOnly));
   registry_.setPlatform(nullptr);
 }
 
@@ -54,8 +56,8 @@ void Binder::paste(forms::TextBox &box, const std::string &text) {
 
 void Binder::windowShown(forms::Form &form) {
   auto &binding = bindings_[form.name()];
-  if (!binding) {
-    binding = std::make_unique<FormBinding>(form, *this);
+  if (binding == nullptr) {
+    binding = new FormBinding(form, *this);
   }
   std::erase(showOrder_, form.name());
   showOrder_.push_back(form.name());
@@ -68,14 +70,11 @@ void Binder::windowClosed(forms::Form &form) {
   if (found == bindings_.end()) {
     return;
   }
-  std::unique_ptr<FormBinding> binding = std::move(found->second);
+  FormBinding *binding = found->second;
   bindings_.erase(found);
   form.setObserver(nullptr);
-  if (binding->view() != nullptr) {
-    binding->view()->hide();
-  }
-  retired_.push_back(std::move(binding));
-  QTimer::singleShot(0, this, [this] { retired_.clear(); });
+  binding->retire();
+  binding->deleteLater();
   QWidget *active = QApplication::activeWindow();
   if ((active == nullptr || !active->isVisible()) && !showOrder_.empty()) {
     if (FormView *next = view(showOrder_.back())) {
@@ -139,10 +138,10 @@ bool Binder::eventFilter(QObject *watched, QEvent *event) {
         !widget->rect().contains(mouse->position().toPoint())) {
       return false;
     }
-    if (target.control->kind() == forms::ControlKind::TextBox) {
-      static_cast<forms::TextBox *>(target.control)->userClicked();
-    } else if (target.control->kind() == forms::ControlKind::Image) {
-      static_cast<forms::Image *>(target.control)->userClicked();
+    if (auto *box = forms::as<forms::TextBox>(target.control)) {
+      box->userClicked();
+    } else if (auto *image = forms::as<forms::Image>(target.control)) {
+      image->userClicked();
     }
     return false;
   }
@@ -222,12 +221,12 @@ void Binder::deliverCharacter(QObject *destination, const QKeyEvent &event) {
 
 bool Binder::characterRefused(const Target &target, const QKeyEvent &event) {
   const QString text = event.text();
-  if (text.isEmpty() || target.control == nullptr ||
-      target.control->kind() != forms::ControlKind::TextBox) {
+  auto *box = forms::as<forms::TextBox>(target.control);
+  if (text.isEmpty() || box == nullptr) {
     return false;
   }
   int keyAscii = static_cast<int>(text.at(0).unicode());
-  static_cast<forms::TextBox *>(target.control)->userKeyPress(keyAscii);
+  box->userKeyPress(keyAscii);
   return keyAscii == 0;
 }
 

@@ -75,11 +75,11 @@ private:
   void deliverPendingCharacter();
 
   forms::Registry &registry_;
-  std::map<std::string, std::unique_ptr<FormBinding>, std::less<>> bindings_;
-  // Bindings of closed windows, kept until control is back in the event
-  // loop (the close may come from inside one of their widgets' signals),
-  // and never beyond the binder itself.
-  std::vector<std::unique_ptr<FormBinding>> retired_;
+  // The bindings of the open windows. Every binding is a child of the
+  // binder: one whose window closed is deleted once control is back in the
+  // event loop (the close may come from inside one of its widgets' signals),
+  // and never later than the binder itself.
+  std::map<std::string, FormBinding *, std::less<>> bindings_;
   std::map<QObject *, Target> targets_;
   bool timersLive_ = true;
   std::function<void()> onEnded_;

@@ -37,7 +37,8 @@ void setToolTipIfChanged(QWidget *widget, const std::string &toolTip) {
 
 } // namespace
 
-FormBinding::FormBinding(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {}
+FormBinding::FormBinding(forms::Form &form, Binder &binder)
+    : QObject(&binder), form_(form), binder_(binder) {}
 
 FormBinding::~FormBinding() {
   // A window shown again at once has a new binding by now.
@@ -49,9 +50,8 @@ FormBinding::~FormBinding() {
     widget->disconnect(this);
   }
   if (view_) {
-    binder_.forgetWidget(view_);
+    binder_.forgetWidget(view_.get());
     view_->hide();
-    delete view_.data();
   }
 }
 
@@ -62,8 +62,8 @@ QWidget *FormBinding::widgetOf(const forms::Control &control) const {
 
 void FormBinding::show() {
   if (!view_) {
-    view_ = new FormView(form_, binder_);
-    binder_.registerWidget(view_, this, nullptr);
+    view_ = std::make_unique<FormView>(form_, binder_);
+    binder_.registerWidget(view_.get(), this, nullptr);
     createWidgets();
     if (const LayoutFunction layout = layoutFor(form_.name())) {
       layout(*view_);
@@ -80,13 +80,22 @@ void FormBinding::show() {
   view_->activateWindow();
 }
 
+void FormBinding::retire() {
+  if (view_) {
+    view_->hide();
+  }
+  for (auto &[timer, qtTimer] : timers_) {
+    qtTimer->stop();
+  }
+}
+
 void FormBinding::createWidgets() {
   for (forms::Control *control : form_.controls()) {
     QWidget *widget = nullptr;
     switch (control->kind()) {
     case forms::ControlKind::TextBox: {
-      auto &box = static_cast<forms::TextBox &>(*control);
-      auto *edit = new QLineEdit(view_);
+      auto &box = forms::as<forms::TextBox>(*control);
+      auto *edit = new QLineEdit(view_.get());
       const auto &design = box.design();
       edit->setAlignment(design.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
       // A locked box takes no typing, and Qt would cut a longer text that
@@ -111,22 +120,22 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Label: {
-      auto *label = new QLabel(view_);
+      auto *label = new QLabel(view_.get());
       label->setTextFormat(Qt::PlainText);
       widget = label;
       break;
     }
     case forms::ControlKind::Button: {
-      auto &button = static_cast<forms::Button &>(*control);
-      auto *push = new QPushButton(view_);
+      auto &button = forms::as<forms::Button>(*control);
+      auto *push = new QPushButton(view_.get());
       push->setAutoDefault(false);
       connect(push, &QPushButton::clicked, this, [&button] { button.userClicked(); });
       widget = push;
       break;
     }
     case forms::ControlKind::CheckBox: {
-      auto &check = static_cast<forms::CheckBox &>(*control);
-      auto *box = new QCheckBox(literalCaption(check.caption()), view_);
+      auto &check = forms::as<forms::CheckBox>(*control);
+      auto *box = new QCheckBox(literalCaption(check.caption()), view_.get());
       connect(box, &QCheckBox::clicked, this, [this, &check] {
         check.userClicked();
         controlChanged(check);
@@ -135,14 +144,14 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Image: {
-      auto &image = static_cast<forms::Image &>(*control);
-      auto *picture = new PictureWidget(view_);
+      auto &image = forms::as<forms::Image>(*control);
+      auto *picture = new PictureWidget(view_.get());
       connect(picture, &PictureWidget::activated, this, [&image] { image.userClicked(); });
       widget = picture;
       break;
     }
     case forms::ControlKind::Timer: {
-      auto &timer = static_cast<forms::Timer &>(*control);
+      auto &timer = forms::as<forms::Timer>(*control);
       auto qtTimer = std::make_unique<QTimer>();
       qtTimer->setTimerType(Qt::PreciseTimer);
       connect(qtTimer.get(), &QTimer::timeout, this, [&timer] { timer.expire(); });
@@ -177,8 +186,8 @@ void FormBinding::applyTabOrder() {
 }
 
 void FormBinding::controlChanged(forms::Control &control) {
-  if (control.kind() == forms::ControlKind::Timer) {
-    syncTimer(static_cast<const forms::Timer &>(control));
+  if (const auto *timer = forms::as<forms::Timer>(&control)) {
+    syncTimer(*timer);
     return;
   }
   QWidget *widget = widgetOf(control);
@@ -190,7 +199,7 @@ void FormBinding::controlChanged(forms::Control &control) {
   bool visible = true;
   switch (control.kind()) {
   case forms::ControlKind::TextBox: {
-    const auto &box = static_cast<const forms::TextBox &>(control);
+    const auto &box = forms::as<forms::TextBox>(control);
     auto *edit = static_cast<QLineEdit *>(widget);
     const QString text = toQt(box.text());
     if (edit->text() != text) {
@@ -205,7 +214,7 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::Label: {
-    const auto &label = static_cast<const forms::Label &>(control);
+    const auto &label = forms::as<forms::Label>(control);
     auto *qtLabel = static_cast<QLabel *>(widget);
     const QString caption = toQt(label.caption());
     if (qtLabel->text() != caption) {
@@ -219,7 +228,7 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::Button: {
-    const auto &button = static_cast<const forms::Button &>(control);
+    const auto &button = forms::as<forms::Button>(control);
     auto *push = static_cast<QPushButton *>(widget);
     const QString caption = literalCaption(button.caption());
     if (push->text() != caption) {
@@ -231,13 +240,13 @@ void FormBinding::controlChanged(forms::Control &control) {
     break;
   }
   case forms::ControlKind::CheckBox: {
-    const auto &check = static_cast<const forms::CheckBox &>(control);
+    const auto &check = forms::as<forms::CheckBox>(control);
     static_cast<QCheckBox *>(widget)->setChecked(check.value() != 0);
     visible = check.visible();
     break;
   }
   case forms::ControlKind::Image: {
-    const auto &image = static_cast<const forms::Image &>(control);
+    const auto &image = forms::as<forms::Image>(control);
     static_cast<PictureWidget *>(widget)->setPicture(image.picture());
     visible = image.visible();
     break;
@@ -246,7 +255,7 @@ void FormBinding::controlChanged(forms::Control &control) {
   case forms::ControlKind::Line:
     break;
   }
-  if (widget->isVisibleTo(view_) != visible) {
+  if (widget->isVisibleTo(view_.get()) != visible) {
     widget->setVisible(visible);
   }
   syncing_ = wasSyncing;

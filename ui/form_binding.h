@@ -10,7 +10,6 @@
 #include "ui/form_view.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <map>
@@ -23,6 +22,7 @@ class Binder;
 class FormBinding : public QObject, public forms::FormObserver {
   Q_OBJECT
 public:
+  // A child of the binder.
   FormBinding(forms::Form &form, Binder &binder);
   ~FormBinding() override;
   FormBinding(const FormBinding &) = delete;
@@ -30,11 +30,14 @@ public:
   FormBinding(FormBinding &&) = delete;
   FormBinding &operator=(FormBinding &&) = delete;
 
-  [[nodiscard]] FormView *view() const { return view_; }
+  [[nodiscard]] FormView *view() const { return view_.get(); }
   [[nodiscard]] forms::Form &form() const { return form_; }
   QWidget *widgetOf(const forms::Control &control) const;
 
   void show();
+  // The window model closed: its window hides and its timers stop for the
+  // little while until the binding is deleted.
+  void retire();
   // The window became the active one.
   void activated();
   // The person (or Qt on the person's behalf) moved the focus to a widget.
@@ -54,7 +57,7 @@ private:
 
   forms::Form &form_;
   Binder &binder_;
-  QPointer<FormView> view_;
+  std::unique_ptr<FormView> view_;
   std::map<const forms::Control *, QWidget *> widgets_;
   std::map<const forms::Timer *, std::unique_ptr<QTimer>> timers_;
   bool syncing_ = false;

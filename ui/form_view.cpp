@@ -24,8 +24,8 @@ QWidget *FormView::widget(std::string_view controlName) const {
 std::vector<const forms::Line *> FormView::lines() const {
   std::vector<const forms::Line *> result;
   for (const forms::Control *c : form_.controls()) {
-    if (c->kind() == forms::ControlKind::Line) {
-      result.push_back(static_cast<const forms::Line *>(c));
+    if (const auto *line = forms::as<forms::Line>(c)) {
+      result.push_back(line);
     }
   }
   return result;

@@ -3,9 +3,13 @@
 
 #include "ui/key_codes.h"
 
+#include "forms/virtual_keys.h"
+
 #include <array>
 
 namespace vx::ui {
+
+namespace vk = forms::vk;
 
 namespace {
 
@@ -17,11 +21,13 @@ struct PunctuationKey {
 
 // The punctuation and digit keys of a US English keyboard.
 constexpr std::array<PunctuationKey, 21> punctuationKeys{{
-    {'`', '~', 192},  {'1', '!', 49},  {'2', '@', 50},   {'3', '#', 51},  {'4', '$', 52},
-    {'5', '%', 53},   {'6', '^', 54},  {'7', '&', 55},   {'8', '*', 56},  {'9', '(', 57},
-    {'0', ')', 48},   {'-', '_', 189}, {'=', '+', 187},  {'[', '{', 219}, {']', '}', 221},
-    {'\\', '|', 220}, {';', ':', 186}, {'\'', '"', 222}, {',', '<', 188}, {'.', '>', 190},
-    {'/', '?', 191},
+    {'`', '~', vk::backquote},  {'1', '!', vk::digit(1)},    {'2', '@', vk::digit(2)},
+    {'3', '#', vk::digit(3)},   {'4', '$', vk::digit(4)},    {'5', '%', vk::digit(5)},
+    {'6', '^', vk::digit(6)},   {'7', '&', vk::digit(7)},    {'8', '*', vk::digit(8)},
+    {'9', '(', vk::digit(9)},   {'0', ')', vk::digit(0)},    {'-', '_', vk::minus},
+    {'=', '+', vk::equals},     {'[', '{', vk::openBracket}, {']', '}', vk::closeBracket},
+    {'\\', '|', vk::backslash}, {';', ':', vk::semicolon},   {'\'', '"', vk::quote},
+    {',', '<', vk::comma},      {'.', '>', vk::fullStop},    {'/', '?', vk::slash},
 }};
 
 struct NamedKey {
@@ -30,12 +36,27 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 21> namedKeys{{
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},      {Qt::Key_Home, 36},    {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},    {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46},
-    {Qt::Key_Meta, 91},
+    {Qt::Key_Backspace, vk::backspace},
+    {Qt::Key_Tab, vk::tab},
+    {Qt::Key_Return, vk::enter},
+    {Qt::Key_Enter, vk::enter},
+    {Qt::Key_Shift, vk::shift},
+    {Qt::Key_Control, vk::control},
+    {Qt::Key_Alt, vk::alt},
+    {Qt::Key_CapsLock, vk::capsLock},
+    {Qt::Key_Escape, vk::escape},
+    {Qt::Key_Space, vk::space},
+    {Qt::Key_PageUp, vk::pageUp},
+    {Qt::Key_PageDown, vk::pageDown},
+    {Qt::Key_End, vk::end},
+    {Qt::Key_Home, vk::home},
+    {Qt::Key_Left, vk::left},
+    {Qt::Key_Up, vk::up},
+    {Qt::Key_Right, vk::right},
+    {Qt::Key_Down, vk::down},
+    {Qt::Key_Insert, vk::insert},
+    {Qt::Key_Delete, vk::del},
+    {Qt::Key_Meta, vk::leftWindows},
 }};
 
 struct KeypadKey {
@@ -45,21 +66,19 @@ struct KeypadKey {
 };
 
 constexpr std::array<KeypadKey, 6> keypadOperators{{
-    {Qt::Key_Asterisk, '*', 106},
-    {Qt::Key_Plus, '+', 107},
-    {Qt::Key_Minus, '-', 109},
-    {Qt::Key_Period, '.', 110},
-    {Qt::Key_Comma, '.', 110},
-    {Qt::Key_Slash, '/', 111},
+    {Qt::Key_Asterisk, '*', vk::keypadMultiply},
+    {Qt::Key_Plus, '+', vk::keypadPlus},
+    {Qt::Key_Minus, '-', vk::keypadMinus},
+    {Qt::Key_Period, '.', vk::keypadPoint},
+    {Qt::Key_Comma, '.', vk::keypadPoint},
+    {Qt::Key_Slash, '/', vk::keypadDivide},
 }};
 
-constexpr int keypadZero = 96;
-constexpr int firstFunctionKey = 112;
 constexpr int functionKeys = 24;
 
 std::optional<int> keypadCode(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    return keypadZero + (key - Qt::Key_0);
+    return vk::keypadDigit(key - Qt::Key_0);
   }
   for (const KeypadKey &k : keypadOperators) {
     if (k.qtKey == key) {
@@ -79,7 +98,7 @@ int virtualKeyCode(const QKeyEvent &event) {
     }
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-    return 'A' + (key - Qt::Key_A);
+    return vk::letterA + (key - Qt::Key_A);
   }
   for (const PunctuationKey &k : punctuationKeys) {
     if (key == k.plain || key == k.shifted) {
@@ -92,7 +111,7 @@ int virtualKeyCode(const QKeyEvent &event) {
     }
   }
   if (key >= Qt::Key_F1 && key < Qt::Key_F1 + functionKeys) {
-    return firstFunctionKey + (key - Qt::Key_F1);
+    return vk::functionKey(1 + (key - Qt::Key_F1));
   }
   if (key == 0 || key == Qt::Key_unknown) {
     // A key the driver sent by its code alone.
@@ -147,13 +166,13 @@ KeyStroke strokeForCharacter(char32_t character) {
 }
 
 std::optional<KeyStroke> strokeForVirtualKey(int code) {
-  if (code >= 'A' && code <= 'Z') {
-    return KeyStroke{Qt::Key_A + (code - 'A'), Qt::NoModifier, QString(QChar(code - 'A' + 'a')),
-                     false};
+  if (code >= vk::letterA && code <= vk::letterZ) {
+    return KeyStroke{Qt::Key_A + (code - vk::letterA), Qt::NoModifier,
+                     QString(QChar(code - vk::letterA + 'a')), false};
   }
-  if (code >= keypadZero && code <= keypadZero + 9) {
-    return KeyStroke{Qt::Key_0 + (code - keypadZero), Qt::KeypadModifier,
-                     QString(QChar('0' + (code - keypadZero))), false};
+  if (code >= vk::keypadDigit(0) && code <= vk::keypadDigit(9)) {
+    const int digit = code - vk::keypadDigit(0);
+    return KeyStroke{Qt::Key_0 + digit, Qt::KeypadModifier, QString(QChar('0' + digit)), false};
   }
   for (const KeypadKey &k : keypadOperators) {
     if (k.code == code) {
@@ -167,12 +186,12 @@ std::optional<KeyStroke> strokeForVirtualKey(int code) {
   }
   for (const NamedKey &k : namedKeys) {
     if (k.code == code) {
-      const QString text = code == 32 ? QStringLiteral(" ") : QString();
+      const QString text = code == vk::space ? QStringLiteral(" ") : QString();
       return KeyStroke{k.qtKey, Qt::NoModifier, text, false};
     }
   }
-  if (code >= firstFunctionKey && code < firstFunctionKey + functionKeys) {
-    return KeyStroke{Qt::Key_F1 + (code - firstFunctionKey), Qt::NoModifier, QString(), false};
+  if (code >= vk::functionKey(1) && code <= vk::functionKey(functionKeys)) {
+    return KeyStroke{Qt::Key_F1 + (code - vk::functionKey(1)), Qt::NoModifier, QString(), false};
   }
   if (code > 0 && code < 256) {
     return KeyStroke{Qt::Key_unknown, Qt::NoModifier, QString(), false, code};

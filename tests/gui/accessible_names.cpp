@@ -98,10 +98,9 @@ private slots:
       const bool wasReached = reached.count(widget) == 1;
       if (qobject_cast<QAbstractButton *>(widget) != nullptr) {
         QVERIFY2(wasReached, control->name().c_str());
-      } else if (control->kind() == vx::forms::ControlKind::Image) {
+      } else if (const auto *image = vx::forms::as<vx::forms::Image>(control)) {
         // Only the pictures that react to a click belong in the chain.
-        const bool clickable =
-            static_cast<bool>(static_cast<const vx::forms::Image *>(control)->onClick);
+        const bool clickable = static_cast<bool>(image->onClick);
         QVERIFY2(wasReached == clickable, control->name().c_str());
       }
     }

@@ -48,7 +48,7 @@ std::optional<std::uint32_t> wholeNumber(const std::string &text, std::uint32_t 
 }
 
 const std::string &textOf(const forms::Form &form, const std::string &box) {
-  return static_cast<const forms::TextBox *>(form.control(box))->text();
+  return forms::as<forms::TextBox>(form.control(box))->text();
 }
 
 // Open windows are read straight from their models, which is what `get`
@@ -77,10 +77,11 @@ std::optional<Failure> checkPins(const forms::Form &form, const PortWindow &port
 
 std::optional<Failure> checkOpenWindow(const forms::Form &form) {
   for (const forms::Control *control : form.controls()) {
-    if (control->kind() != forms::ControlKind::CheckBox) {
+    const auto *check = forms::as<forms::CheckBox>(control);
+    if (check == nullptr) {
       continue;
     }
-    const int value = static_cast<const forms::CheckBox *>(control)->value();
+    const int value = check->value();
     if (value != 0 && value != 1) {
       const std::string target = form.name() + "." + control->name();
       return Failure{"check box", target + " holds " + std::to_string(value), {"get " + target}};
