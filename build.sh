@@ -12,10 +12,10 @@ cd "$(dirname "$0")"
 
 # What building and running Vexlo needs.
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
-              fonts-dejavu-core)
+              libqt6svg6 fonts-dejavu-core)
 # What the tests, benchmarks and fuzz targets need besides.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format clang-tidy
-               desktop-file-utils appstream)
+               desktop-file-utils appstream reuse lintian mandoc groff-base dpkg-dev file)
 
 sudo_if_needed() {
   if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi

@@ -8,7 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # Repository paths are written lower case from a top-level folder; names
 # with placeholders (tests/scenarios/NAME.drive) are not paths.
-set(top "runtime|forms|main|ohms|capcharge|portstate|leddriver|ui|tools|tests|bench|fuzz|docs")
+set(top "runtime|forms|main|ohms|capcharge|portstate|leddriver|cli|ui|tools|tests|bench|fuzz|docs")
 string(APPEND top "|packaging|cmake|scripts|man|LICENSES|\\.reuse|\\.ci")
 set(path_pattern "^(${top})/[a-z0-9_./-]*$")
 set(root_file_pattern "^[A-Za-z.][A-Za-z_.-]*\\.(json|sh|md|txt|cmake)$|^\\.(clang-format|clang-tidy|editorconfig)$")

@@ -3,17 +3,48 @@
 
 #include "ui/run_program.h"
 
+#include "cli/command_line.h"
 #include "ui/application.h"
+#include "ui/desktop_identity.h"
 
 #include <QApplication>
 #include <QMetaObject>
 
 namespace vx::ui {
 
+namespace {
+
+cli::CommandLine commandLine() {
+  return cli::CommandLine({
+      .program = "vexlo",
+      .summary =
+          QStringLiteral("Vexlo, a calculator for electronics hobbyists and programmers: the main\n"
+                         "calculator, Ohm's law, capacitor charge time, port state and LED driver\n"
+                         "windows.\n\n"
+                         "Qt's own options work too, such as -platform NAME and -style NAME."),
+      .operands = {},
+      .maxOperands = 0,
+      .epilogue = {},
+  });
+}
+
+} // namespace
+
 int runProgram(int argc, char *argv[], const std::function<void(Application &)> &started) {
+  cli::CommandLine line = commandLine();
+  // --help and --version answer without a display. Qt's own options
+  // (-platform, -style, ...) are known only to QApplication, which takes
+  // them out of the arguments, so such a command line is read after it.
+  if (line.parse(cli::argumentsOf(argc, argv))) {
+    if (const auto stop = line.answer()) {
+      return *stop;
+    }
+  }
   QApplication qt(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vexlo"));
-  QApplication::setDesktopFileName(QStringLiteral("vexlo"));
+  if (const auto stop = line.read(QApplication::arguments())) {
+    return *stop;
+  }
+  presentAsVexlo();
   Application program;
   program.binder().setProgramEndedHandler(
       [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });

@@ -10,6 +10,8 @@
 //
 //   startup_bench [--runs N] [--idle SECONDS]
 
+#include "cli/command_line.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -24,7 +26,6 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 extern char **environ;
@@ -159,19 +160,40 @@ int fail(const char *what) {
 
 } // namespace
 
+vx::cli::CommandLine commandLine() {
+  vx::cli::CommandLine line({
+      .program = "startup_bench",
+      .summary =
+          QStringLiteral("Start-up time, resident memory and idle cost of Vexlo against a minimal\n"
+                         "Qt Widgets program."),
+      .operands = {},
+      .maxOperands = 0,
+      .epilogue = {},
+  });
+  line.addOption({QStringLiteral("runs"),
+                  QStringLiteral("Starts of each program; the median is shown."),
+                  QStringLiteral("N"), QStringLiteral("15")});
+  line.addOption({QStringLiteral("idle"),
+                  QStringLiteral("Seconds of idle measurement; 0 leaves it out."),
+                  QStringLiteral("SECONDS"), QStringLiteral("30")});
+  return line;
+}
+
 int main(int argc, char *argv[]) {
-  int runs = 15;
-  int idleSeconds = 30;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string_view flag = argv[i];
-    if (flag == "--runs") {
-      runs = std::max(1, std::atoi(argv[i + 1]));
-    } else if (flag == "--idle") {
-      idleSeconds = std::max(0, std::atoi(argv[i + 1]));
-    } else {
-      return fail("usage: startup_bench [--runs N] [--idle SECONDS]");
-    }
+  vx::cli::CommandLine line = commandLine();
+  if (const auto stop = line.read(vx::cli::argumentsOf(argc, argv))) {
+    return *stop;
   }
+  const auto runOption = line.wholeNumber(QStringLiteral("runs"), 1, 1000);
+  if (!runOption) {
+    return vx::cli::usageStatus;
+  }
+  const auto idleOption = line.wholeNumber(QStringLiteral("idle"), 0, 3600);
+  if (!idleOption) {
+    return vx::cli::usageStatus;
+  }
+  const int runs = static_cast<int>(*runOption);
+  const int idleSeconds = static_cast<int>(*idleOption);
   if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
       std::getenv("WAYLAND_DISPLAY") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -9,6 +9,7 @@
 //   random_events [--seed S] [--events N] [--session N] [--log FILE]
 //   random_events --reopen N
 
+#include "cli/command_line.h"
 #include "random/catalog.h"
 #include "random/event_source.h"
 #include "random/reopen.h"
@@ -17,11 +18,13 @@
 #include <QApplication>
 
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -30,28 +33,56 @@ struct Options {
   long events = 20000;
   std::size_t session = 300; // events before a fresh program is started anyway
   int reopen = 0;
-  std::string log;
 };
 
-bool parse(int argc, char *argv[], Options &options) {
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string_view flag = argv[i];
-    const std::string value = argv[i + 1];
-    if (flag == "--seed") {
-      options.seed = std::stoull(value);
-    } else if (flag == "--events") {
-      options.events = std::stol(value);
-    } else if (flag == "--session") {
-      options.session = std::stoul(value);
-    } else if (flag == "--reopen") {
-      options.reopen = std::stoi(value);
-    } else if (flag == "--log") {
-      options.log = value;
-    } else {
-      return false;
-    }
+vx::cli::CommandLine commandLine() {
+  vx::cli::CommandLine line({
+      .program = "random_events",
+      .summary = QStringLiteral(
+          "Drives all five windows with random events, seeded and reproducible, and\n"
+          "checks after every event what must always hold; a failure is printed as the\n"
+          "shortest vexlo-drive script that still fails. With --reopen, opens and\n"
+          "closes every window instead."),
+      .operands = {},
+      .maxOperands = 0,
+      .epilogue = {},
+  });
+  line.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the random events."),
+                  QStringLiteral("S"), QStringLiteral("1")});
+  line.addOption({QStringLiteral("events"), QStringLiteral("Number of events."),
+                  QStringLiteral("N"), QStringLiteral("20000")});
+  line.addOption({QStringLiteral("session"),
+                  QStringLiteral("Events before a fresh program is started anyway."),
+                  QStringLiteral("N"), QStringLiteral("300")});
+  line.addOption({QStringLiteral("reopen"),
+                  QStringLiteral("Open and close every window N times instead."),
+                  QStringLiteral("N"), QStringLiteral("0")});
+  line.addOption({QStringLiteral("log"), QStringLiteral("Write every event to FILE as it is made."),
+                  QStringLiteral("FILE")});
+  return line;
+}
+
+std::optional<Options> readOptions(const vx::cli::CommandLine &line) {
+  constexpr std::uint64_t most = std::numeric_limits<int>::max();
+  const auto seed =
+      line.wholeNumber(QStringLiteral("seed"), 0, std::numeric_limits<std::uint64_t>::max());
+  if (!seed) {
+    return std::nullopt;
   }
-  return argc % 2 == 1;
+  const auto events = line.wholeNumber(QStringLiteral("events"), 0, most);
+  if (!events) {
+    return std::nullopt;
+  }
+  const auto session = line.wholeNumber(QStringLiteral("session"), 1, most);
+  if (!session) {
+    return std::nullopt;
+  }
+  const auto reopen = line.wholeNumber(QStringLiteral("reopen"), 0, most);
+  if (!reopen) {
+    return std::nullopt;
+  }
+  return Options{*seed, static_cast<long>(*events), static_cast<std::size_t>(*session),
+                 static_cast<int>(*reopen)};
 }
 
 void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
@@ -60,14 +91,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const
   }
 }
 
-int randomEvents(const vx::random::Catalog &catalog, const Options &options) {
+int randomEvents(const vx::random::Catalog &catalog, const Options &options, std::ofstream &log) {
   using namespace vx::random;
   const auto started = std::chrono::steady_clock::now();
   EventSource source(catalog, options.seed);
-  std::ofstream log;
-  if (!options.log.empty()) {
-    log.open(options.log);
-  }
   auto session = std::make_unique<Session>();
   Observation seen = observe(*session, catalog);
   std::vector<std::string> history;
@@ -103,11 +130,21 @@ int randomEvents(const vx::random::Catalog &catalog, const Options &options) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-  Options options;
-  if (!parse(argc, argv, options)) {
-    std::cerr << "usage: random_events [--seed S] [--events N] [--session N] [--log FILE] | "
-                 "--reopen N\n";
-    return 2;
+  vx::cli::CommandLine line = commandLine();
+  if (const auto stop = line.read(vx::cli::argumentsOf(argc, argv))) {
+    return *stop;
+  }
+  const std::optional<Options> options = readOptions(line);
+  if (!options) {
+    return vx::cli::usageStatus;
+  }
+  std::ofstream log;
+  if (line.isSet(QStringLiteral("log"))) {
+    const std::string path = line.value(QStringLiteral("log")).toStdString();
+    log.open(path);
+    if (!log) {
+      return line.misuse("cannot write '" + path + "'");
+    }
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -116,8 +153,8 @@ int main(int argc, char *argv[]) {
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();
-  if (options.reopen > 0) {
-    return vx::random::reopenWindows(catalog, options.reopen, std::cout) ? 0 : 1;
+  if (options->reopen > 0) {
+    return vx::random::reopenWindows(catalog, options->reopen, std::cout) ? 0 : 1;
   }
-  return randomEvents(catalog, options);
+  return randomEvents(catalog, *options, log);
 }

@@ -1,0 +1,47 @@
+# SPDX-FileCopyrightText: 2026 The Vexlo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# vexlo-drive's command line: the script from a file, from standard input
+# when absent or "-", and every misuse told in one line with status 2
+# before anything starts. A platform that does not exist proves the
+# latter: had the application been made, Qt would have aborted.
+include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
+
+set(no_platform ENV QT_QPA_PLATFORM=no-such-platform)
+expect_help_and_version(${no_platform})
+expect_run(ARGS --help STATUS 0 ${no_platform}
+           STDOUT "\\[SCRIPT\\|-\\].*Exit status:\n  0 [^\n]+\n  1 [^\n]+\n  2 [^\n]+\n$")
+
+set(script ${SCRATCH}/script.drive)
+file(WRITE ${script} "echo one\nget vexlo.open\n")
+set(ran "^one\nvexlo.open = true\n$")
+set(offscreen ENV QT_QPA_PLATFORM=offscreen)
+expect_run(ARGS ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
+expect_run(ARGS - INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
+expect_run(INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
+expect_run(ARGS -- - INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
+
+# A file nobody may read; root reads anything, but not a write-only
+# kernel setting.
+set(unreadable ${SCRATCH}/unreadable.drive)
+file(WRITE ${unreadable} "echo read anyway\n")
+file(CHMOD ${unreadable} PERMISSIONS OWNER_WRITE)
+execute_process(COMMAND test -r ${unreadable} RESULT_VARIABLE readable)
+if(readable EQUAL 0)
+  set(unreadable /proc/sys/vm/drop_caches)
+  execute_process(COMMAND test -r ${unreadable} RESULT_VARIABLE readable)
+  if(readable EQUAL 0)
+    message(FATAL_ERROR "no unreadable file to try: ${unreadable} is readable")
+  endif()
+endif()
+
+expect_misuse("'bogus'" ARGS --bogus ${no_platform})
+expect_misuse("'x'" ARGS -x ${script} ${no_platform})
+expect_misuse("'${SCRATCH}/missing.drive'" ARGS ${SCRATCH}/missing.drive ${no_platform})
+expect_misuse("'${SCRATCH}'" ARGS ${SCRATCH} ${no_platform})
+expect_misuse("directory" ARGS ${SCRATCH} ${no_platform})
+expect_misuse("'${unreadable}'" ARGS ${unreadable} ${no_platform})
+expect_misuse("'second.drive'" ARGS ${script} second.drive ${no_platform})
+expect_misuse("'${script}'" ARGS - ${script} ${no_platform})
+
+report_failures()

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// How desktops know Vexlo: one id names its desktop entry, its icon and its
+// AppStream metadata, so a task bar can match a running window to its entry.
+
+#include <QString>
+
+namespace vx::ui {
+
+QString appId();
+
+// Names the running application after its desktop entry and gives every
+// window the program's icon: the desktop theme's if it has one, else the
+// copy built into the program, so it also shows when run from the build tree.
+void presentAsVexlo();
+
+} // namespace vx::ui
