@@ -63,6 +63,9 @@ class Window:
         self.accessible = accessible
         self.title = accessible.name
 
+    def role(self):
+        return _fresh(self.accessible).getRoleName()
+
     def control(self, name):
         found = pyatspi.findDescendant(self.accessible, lambda o: o is not None and o.name == name)
         if found is None:

@@ -18,12 +18,16 @@ TO_LED = "Switch to LED driver calculator"
 
 class Windows(DesktopCase):
     def shown(self, *titles):
+        """The program shows these windows and no others, each to a screen
+        reader a window (a frame) named by its title."""
         expected = sorted(titles)
         try:
             self.wait_for(lambda: sorted(self.program.windows()) == expected,
                           "the windows %s" % expected)
         except AssertionError:
             self.assertEqual(sorted(self.program.windows()), expected)
+        for title in titles:
+            self.assertEqual(self.program.window(title).role(), "frame", title)
 
     def active(self, title):
         self.wait_for(lambda: self.program.active_window() == title, title + " active")
