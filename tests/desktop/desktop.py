@@ -4,6 +4,7 @@
 display, real key presses and mouse clicks through XTEST (xdotool), the
 clipboard through xclip, and pictures of the windows when a case fails."""
 
+import ctypes
 import os
 import re
 import subprocess
@@ -76,6 +77,31 @@ class DesktopCase(unittest.TestCase):
         self.xdotool("mousemove", "--sync", str(x + 2), str(y + height // 2), "mousedown", "1",
                      "mousemove", "--sync", str(x + width - 2), str(y + height // 2),
                      "mouseup", "1")
+
+    def lend_keys(self, text):
+        """Gives each character of text a key of its own on the display's
+        keyboard, for good. xdotool would otherwise lend a key for the
+        moment of each press and take it back, and a program may read the
+        key map after it was taken back and see no character at all."""
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+        display = ctypes.c_void_p(x11.XOpenDisplay(SESSION.env["DISPLAY"].encode()))
+        self.assertTrue(display.value, "no connection to the display")
+        first, last, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+        x11.XDisplayKeycodes(display, ctypes.byref(first), ctypes.byref(last))
+        count = last.value - first.value + 1
+        symbols = x11.XGetKeyboardMapping(display, first, count, ctypes.byref(per))
+        free = [first.value + code for code in range(count)
+                if not any(symbols[code * per.value + i] for i in range(per.value))]
+        x11.XFree(symbols)
+        self.assertGreaterEqual(len(free), len(text), "not enough unused keys")
+        for character, keycode in zip(text, reversed(free)):
+            code = ord(character)
+            keysym = (ctypes.c_ulong * 1)(code if code < 0x100 else 0x01000000 + code)
+            x11.XChangeKeyboardMapping(display, keycode, 1, keysym, 1)
+        x11.XSync(display, 0)
+        x11.XCloseDisplay(display)
 
     def clipboard(self, selection="clipboard"):
         done = SESSION.run(["xclip", "-selection", selection, "-o"])

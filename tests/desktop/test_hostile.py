@@ -19,14 +19,11 @@ class HostileInput(DesktopCase):
         self.key("ctrl+v")
 
     def type_foreign(self, window, name, text):
-        """Types characters that are on no key of the keyboard one at a
-        time: xdotool lends each a key of its own for the moment, and the
-        program must see the new key map before the next one comes."""
-        field = window.control(name)
-        start = field.text()
-        for count in range(1, len(text) + 1):
-            self.type(text[count - 1])
-            self.wait_text(window, name, start + text[:count])
+        """Types characters that are on no key of the keyboard, each on a
+        key of its own."""
+        self.lend_keys(text)
+        self.type(text)
+        self.wait_text(window, name, text)
 
     def test_main_window(self):
         main = self.main
