@@ -123,6 +123,14 @@ std::variant<Command, Refusal> readCommand(Verb verb, std::string_view rest) {
     command.text = std::string(rest);
     return command;
   }
+  if (verb == Verb::Wait) {
+    const auto ms = parseNumber(trimmed(rest));
+    if (!ms || *ms < 0) {
+      return refuse("wait takes a whole number of milliseconds");
+    }
+    command.number = *ms;
+    return command;
+  }
   auto [targetWord, afterTarget] = firstWord(rest);
   if (targetWord.empty()) {
     return refuse("a window or control is missing");
@@ -140,19 +148,8 @@ std::variant<Command, Refusal> readCommand(Verb verb, std::string_view rest) {
   case Verb::Get:
     maxParts = 3;
     break;
-  case Verb::Wait:
-    minParts = maxParts = 0;
-    break;
   default:
     break;
-  }
-  if (verb == Verb::Wait) {
-    const auto ms = parseNumber(trimmed(rest));
-    if (!ms || *ms < 0) {
-      return refuse("wait takes a whole number of milliseconds");
-    }
-    command.number = *ms;
-    return command;
   }
   const auto target = parseTarget(targetWord, minParts, maxParts);
   if (!target) {

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The program itself: its five windows, the Qt binding, and the start with
-// the main window shown.
+// The program itself: its five windows, the Qt binding, the start with
+// the main window shown, and the end when the desktop asks for it.
 
 #include "forms/registry.h"
 #include "ui/binder.h"
+#include "ui/quit_handling.h"
 
 namespace vx::ui {
 
@@ -24,6 +25,7 @@ public:
 private:
   forms::Registry registry_;
   Binder binder_;
+  QuitHandling quitHandling_{registry_};
 };
 
 } // namespace vx::ui

@@ -5,6 +5,7 @@
 
 #include "forms/registry.h"
 #include "ui/binder.h"
+#include "ui/window_accessibility.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -12,6 +13,7 @@
 namespace vx::ui {
 
 FormView::FormView(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {
+  describeWindowsAsWindows();
   setWindowTitle(QString::fromStdString(form.caption()));
   setObjectName(QString::fromStdString(form.name()));
 }

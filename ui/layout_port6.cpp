@@ -6,6 +6,7 @@
 // on the right; the row of small digits along the bottom.
 
 #include "leddriver/port6.h"
+#include "ui/copyable_label.h"
 #include "ui/layouts.h"
 
 #include <QFontMetrics>
@@ -89,6 +90,8 @@ QHBoxLayout *values(FormView &view) {
   const int width = view.fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 12;
   view.widget("Text9")->setMinimumWidth(width);
   view.widget("Label_de")->setMinimumWidth(width);
+  // The reading can be selected and copied, like the value box.
+  makeCopyable(*qobject_cast<QLabel *>(view.widget("Label_de")));
   row->addStretch(1);
   row->addWidget(view.widget("Label10"));
   row->addWidget(view.widget("Text9"));

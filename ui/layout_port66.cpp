@@ -6,6 +6,7 @@
 // upper pin column collapses while it is hidden (8-bit mode).
 
 #include "portstate/port66.h"
+#include "ui/copyable_label.h"
 #include "ui/layouts.h"
 
 #include <QFontMetrics>
@@ -91,6 +92,10 @@ QGridLayout *readings(FormView &view) {
   for (const auto &[title, value] : rows) {
     grid->addWidget(view.widget(title), row, 0);
     view.widget(value)->setMinimumWidth(valueWidth);
+    // The readings can be selected and copied, like the value box.
+    if (auto *reading = qobject_cast<QLabel *>(view.widget(value))) {
+      makeCopyable(*reading);
+    }
     grid->addWidget(view.widget(value), row, 1);
     ++row;
   }

@@ -4,6 +4,7 @@
 // The main calculator: the two fields and the result line at the top, the
 // eight display lines below them, then the buttons in rows by what they do.
 
+#include "ui/copyable_label.h"
 #include "ui/layouts.h"
 
 #include <QFontMetrics>
@@ -44,12 +45,15 @@ void layoutVexlo(FormView &view) {
     widget->setMinimumWidth(width);
     outer->addWidget(widget);
   }
+  // Results can be selected and copied.
+  makeCopyable(*qobject_cast<QLabel *>(view.widget("answer")));
   for (const char *name :
        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
     auto *line = qobject_cast<QLabel *>(view.widget(name));
     line->setFont(fixed);
     // An empty line keeps its height so the table does not make the window jump.
     line->setMinimumHeight(metrics.height());
+    makeCopyable(*line);
     outer->addWidget(line);
   }
 

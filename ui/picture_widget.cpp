@@ -4,6 +4,7 @@
 #include "ui/picture_widget.h"
 
 #include "ui/glyph_painter.h"
+#include "ui/picture_description.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -17,6 +18,8 @@ PictureWidget::PictureWidget(QWidget *parent) : QWidget(parent) {
 void PictureWidget::setPicture(std::string picture) {
   if (picture != picture_) {
     picture_ = std::move(picture);
+    // A screen reader says what the picture shows.
+    setAccessibleDescription(describePicture(picture_));
     update();
   }
 }

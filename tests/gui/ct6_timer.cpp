@@ -67,7 +67,6 @@ private slots:
     QVERIFY(widgetRect("Textd").left() > drawing.right());
     QVERIFY(widgetRect("Textl").left() > drawing.right());
     QVERIFY(widgetRect("Textv").top() < widgetRect("Textc").top());
-    QVERIFY(QFontInfo(field("Textc")->font()).fixedPitch());
 
     // Drawn again at whatever size the window takes.
     const double small = inkShare(*schematic);
