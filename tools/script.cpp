@@ -153,8 +153,10 @@ std::variant<Command, Refusal> readCommand(Verb verb, std::string_view rest) {
   }
   const auto target = parseTarget(targetWord, minParts, maxParts);
   if (!target) {
-    return refuse("\"" + std::string(targetWord) + "\" is not " +
-                  (maxParts == 1 ? "a window name" : "a window.control name"));
+    std::string reason = "\"";
+    reason.append(targetWord).append("\" is not ");
+    reason.append(maxParts == 1 ? "a window name" : "a window.control name");
+    return refuse(std::move(reason));
   }
   command.target = *target;
   switch (verb) {
