@@ -4,10 +4,12 @@
 // Drives all five windows with random events, seeded and reproducible,
 // checking after every event what must always hold. A failure is shrunk
 // to the shortest run of events that still fails and printed as a
-// vexlo-drive script.
+// vexlo-drive script. Saved runs of events (vexlo-drive scripts, each on
+// a freshly started program) can be checked again the same way.
 //
 //   random_events [--seed S] [--events N] [--session N] [--log FILE]
 //   random_events --reopen N
+//   random_events --replay SCRIPT...
 
 #include "random/catalog.h"
 #include "random/event_source.h"
@@ -22,6 +24,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,9 +34,14 @@ struct Options {
   std::size_t session = 300; // events before a fresh program is started anyway
   int reopen = 0;
   std::string log;
+  std::vector<std::string> replay;
 };
 
 bool parse(int argc, char *argv[], Options &options) {
+  if (argc > 2 && std::string_view(argv[1]) == "--replay") {
+    options.replay.assign(argv + 2, argv + argc);
+    return true;
+  }
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string_view flag = argv[i];
     const std::string value = argv[i + 1];
@@ -100,13 +108,41 @@ int randomEvents(const vx::random::Catalog &catalog, const Options &options) {
   return 0;
 }
 
+// The events of each script, comments and readings left out, on a new
+// program each.
+int replayScripts(const vx::random::Catalog &catalog, const std::vector<std::string> &scripts) {
+  int failed = 0;
+  for (const std::string &name : scripts) {
+    std::ifstream script(name);
+    std::vector<std::string> events;
+    std::string line;
+    while (std::getline(script, line)) {
+      if (!line.empty() && !line.starts_with('#') && !line.starts_with("get ") &&
+          !line.starts_with("var ") && !line.starts_with("echo")) {
+        events.push_back(line);
+      }
+    }
+    if (!script.eof()) {
+      std::cerr << "cannot read " << name << "\n";
+      return 2;
+    }
+    if (const auto failure = vx::random::replay(catalog, events)) {
+      std::cout << name << ": " << failure->message << "\n"
+                << vx::random::failureScript(catalog, events, *failure);
+      ++failed;
+    }
+  }
+  std::cout << scripts.size() << " scripts replayed, " << failed << " failed\n";
+  return failed == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
   Options options;
   if (!parse(argc, argv, options)) {
     std::cerr << "usage: random_events [--seed S] [--events N] [--session N] [--log FILE] | "
-                 "--reopen N\n";
+                 "--reopen N | --replay SCRIPT...\n";
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -116,6 +152,9 @@ int main(int argc, char *argv[]) {
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();
+  if (!options.replay.empty()) {
+    return replayScripts(catalog, options.replay);
+  }
   if (options.reopen > 0) {
     return vx::random::reopenWindows(catalog, options.reopen, std::cout) ? 0 : 1;
   }
