@@ -111,10 +111,11 @@ TEST(Registry, UnloadProceduresThatCloseEachOtherRunOnce) {
   Program program;
   program.registry.show("first");
   program.registry.show("second");
-  for (const auto &[window, other] : {std::pair{"first", "second"}, std::pair{"second", "first"}}) {
-    program.panel(window).onUnload = [&program, window = std::string(window), other] {
-      program.journal.push_back("Unload " + window);
-      program.registry.close(other);
+  for (const std::pair<std::string, std::string> pair :
+       {std::pair{"first", "second"}, std::pair{"second", "first"}}) {
+    program.panel(pair.first.c_str()).onUnload = [&program, pair] {
+      program.journal.push_back("Unload " + pair.first);
+      program.registry.close(pair.second);
     };
   }
   (void)program.take();
