@@ -32,7 +32,6 @@ public:
 
   [[nodiscard]] VType type() const { return static_cast<VType>(data_.index()); }
   [[nodiscard]] bool isEmpty() const { return type() == VType::Empty; }
-  [[nodiscard]] bool isNumeric() const; // Empty, Integer, Long, Double or Boolean
 
   // Raw access; the caller has checked type().
   [[nodiscard]] std::int16_t asInteger() const { return std::get<std::int16_t>(data_); }

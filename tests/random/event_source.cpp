@@ -86,16 +86,21 @@ const std::string &alphabet() {
 
 } // namespace
 
-EventSource::EventSource(const Catalog &catalog, std::uint64_t seed)
-    : catalog_(catalog), rng_(seed) {
-  // Every key the driver knows, with the ones the windows' key procedures
-  // act on (Enter, Backspace, Delete, Shift, the operator keys) weighted up.
+std::vector<int> pressableKeys() {
   constexpr int lastCode = 255;
+  std::vector<int> codes;
   for (int code = 0; code <= lastCode; ++code) {
     if (ui::strokeForVirtualKey(code)) {
-      keys_.push_back(code);
+      codes.push_back(code);
     }
   }
+  return codes;
+}
+
+EventSource::EventSource(const Catalog &catalog, std::uint64_t seed)
+    : catalog_(catalog), rng_(seed), keys_(pressableKeys()) {
+  // The keys the windows' key procedures act on (Enter, Backspace, Delete,
+  // Shift, the operator keys) are weighted up.
   const std::vector<int> acted{13,  8,   46,  16,  56,  106, 107, 108,
                                109, 110, 111, 187, 188, 189, 190, 191};
   for (int round = 0; round < 8; ++round) {

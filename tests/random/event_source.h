@@ -15,6 +15,9 @@
 
 namespace vx::random {
 
+// Every virtual key code, 0 to 255, that the driver can press.
+std::vector<int> pressableKeys();
+
 class EventSource {
 public:
   EventSource(const Catalog &catalog, std::uint64_t seed);

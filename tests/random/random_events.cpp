@@ -8,6 +8,7 @@
 //
 //   random_events [--seed S] [--events N] [--session N] [--log FILE]
 //   random_events --reopen N
+//   random_events --replay SCRIPT...
 
 #include "cli/command_line.h"
 #include "random/catalog.h"
@@ -25,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,7 @@ struct Options {
   long events = 20000;
   std::size_t session = 300; // events before a fresh program is started anyway
   int reopen = 0;
+  std::vector<std::string> replay;
 };
 
 vx::cli::CommandLine commandLine() {
@@ -42,9 +45,10 @@ vx::cli::CommandLine commandLine() {
           "Drives all five windows with random events, seeded and reproducible, and\n"
           "checks after every event what must always hold; a failure is printed as the\n"
           "shortest vexlo-drive script that still fails. With --reopen, opens and\n"
-          "closes every window instead."),
-      .operands = {},
-      .maxOperands = 0,
+          "closes every window instead; with --replay, plays the events of each\n"
+          "vexlo-drive SCRIPT on a new program with the same checks."),
+      .operands = QStringLiteral("[SCRIPT...]"),
+      .maxOperands = std::numeric_limits<int>::max(),
       .epilogue = {},
   });
   line.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the random events."),
@@ -59,6 +63,8 @@ vx::cli::CommandLine commandLine() {
                   QStringLiteral("N"), QStringLiteral("0")});
   line.addOption({QStringLiteral("log"), QStringLiteral("Write every event to FILE as it is made."),
                   QStringLiteral("FILE")});
+  line.addOption({QStringLiteral("replay"),
+                  QStringLiteral("Replay the events of each SCRIPT instead of random ones.")});
   return line;
 }
 
@@ -81,8 +87,19 @@ std::optional<Options> readOptions(const vx::cli::CommandLine &line) {
   if (!reopen) {
     return std::nullopt;
   }
-  return Options{*seed, static_cast<long>(*events), static_cast<std::size_t>(*session),
-                 static_cast<int>(*reopen)};
+  Options options{*seed,
+                  static_cast<long>(*events),
+                  static_cast<std::size_t>(*session),
+                  static_cast<int>(*reopen),
+                  {}};
+  for (const QString &script : line.operands()) {
+    options.replay.push_back(script.toStdString());
+  }
+  if (line.isSet(QStringLiteral("replay")) != !options.replay.empty()) {
+    line.misuse("--replay goes with one or more scripts, and scripts with --replay");
+    return std::nullopt;
+  }
+  return options;
 }
 
 void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
@@ -127,6 +144,34 @@ int randomEvents(const vx::random::Catalog &catalog, const Options &options, std
   return 0;
 }
 
+// The events of each script, comments and readings left out, on a new
+// program each.
+int replayScripts(const vx::random::Catalog &catalog, const std::vector<std::string> &scripts) {
+  int failed = 0;
+  for (const std::string &name : scripts) {
+    std::ifstream script(name);
+    std::vector<std::string> events;
+    std::string line;
+    while (std::getline(script, line)) {
+      if (!line.empty() && !line.starts_with('#') && !line.starts_with("get ") &&
+          !line.starts_with("var ") && !line.starts_with("echo")) {
+        events.push_back(line);
+      }
+    }
+    if (!script.eof()) {
+      std::cerr << "cannot read " << name << "\n";
+      return 2;
+    }
+    if (const auto failure = vx::random::replay(catalog, events)) {
+      std::cout << name << ": " << failure->message << "\n"
+                << vx::random::failureScript(catalog, events, *failure);
+      ++failed;
+    }
+  }
+  std::cout << scripts.size() << " scripts replayed, " << failed << " failed\n";
+  return failed == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -153,6 +198,9 @@ int main(int argc, char *argv[]) {
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();
+  if (!options->replay.empty()) {
+    return replayScripts(catalog, options->replay);
+  }
   if (options->reopen > 0) {
     return vx::random::reopenWindows(catalog, options->reopen, std::cout) ? 0 : 1;
   }

@@ -91,6 +91,23 @@ TEST_F(Window, ClearResetsOnlyTheTickedFields) {
   EXPECT_EQ(w.fv, 1);
 }
 
+// Neither conversion acts on a field that holds no positive number, even
+// when called straight after a computed time: the other field, the boxes
+// and the kept time stay as they were.
+TEST_F(Window, ConversionsTakeOnlyPositiveNumbers) {
+  ct6 &w = form();
+  for (const char *text : {"0 Hz", "-5 KHz", " Hz", "k", "-0.001"}) {
+    w.Textf.setText(text);
+    w.Textt.setText(text);
+    w.freq_to_time();
+    w.time_to_freq();
+    EXPECT_EQ(w.Textf.text(), text);
+    EXPECT_EQ(w.Textt.text(), text);
+    EXPECT_EQ(w.Checkt.value() + w.Checkf.value(), 0) << text;
+    EXPECT_TRUE(w.temptc.isEmpty()) << text;
+  }
+}
+
 TEST_F(Window, TheTimeIsKeptInMillisecondsThroughAConversion) {
   ct6 &w = form();
   w.Textf.setFocus();

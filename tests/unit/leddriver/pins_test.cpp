@@ -34,6 +34,28 @@ TEST_F(Port6Test, TheValueIsRewrittenInItsCanonicalForm) {
   EXPECT_EQ(f.Text9.text(), "0");
 }
 
+// Each pin box is wired to its own bit: a click sets exactly that bit of
+// the value, and a second click clears it.
+TEST_F(Port6Test, EveryPinFlipsItsOwnBit) {
+  port6 &f = form();
+  const std::array<forms::TextBox *, 8> pins{&f.Text1, &f.Text2, &f.Text3, &f.Text4,
+                                             &f.Text5, &f.Text6, &f.Text7, &f.Text8};
+  for (std::size_t bit = 0; bit < pins.size(); ++bit) {
+    for (const char *state : {"1", "0"}) {
+      pins[bit]->userClicked();
+      std::string states;
+      for (const forms::TextBox *pin : pins) {
+        states += pin->text();
+      }
+      std::string expected(pins.size(), '0');
+      expected[bit] = state[0];
+      EXPECT_EQ(states, expected) << pins[bit]->name();
+      EXPECT_EQ(f.Text9.text(), state[0] == '1' ? std::to_string(1U << bit) : "0")
+          << pins[bit]->name();
+    }
+  }
+}
+
 TEST_F(Port6Test, BadValuesNeverCorruptThePins) {
   port6 &f = form();
   typeValue("5");

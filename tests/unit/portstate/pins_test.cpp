@@ -3,20 +3,37 @@
 
 #include "port66_fixture.h"
 
+#include <array>
+
 namespace vx::test {
 namespace {
 
-TEST_F(Port66Test, AnyKeyInAPinBoxFlipsItWithoutInsertingTheCharacter) {
+// Each of the sixteen pins is wired to its own field and bit: a click or
+// a key in it sets exactly that bit of the value, and again clears it.
+TEST_F(Port66Test, EveryPinFlipsItsOwnBitByClickAndByKey) {
   port66 &f = form();
-  for (const int key : std::initializer_list<int>{8, 13, 27, ' '}) {
-    const std::string before = f.Text4.text();
-    int ascii = key;
-    f.Text4.userKeyPress(ascii);
-    EXPECT_NE(f.Text4.text(), before) << key;
-    EXPECT_EQ(f.Text4.length(), 1);
+  f.Check1.userClicked();
+  const std::array<forms::TextBox *, 16> pins{
+      &f.Text1,  &f.Text2,  &f.Text3,  &f.Text4,  &f.Text5,  &f.Text6,  &f.Text7,  &f.Text8,
+      &f.Text21, &f.Text22, &f.Text23, &f.Text24, &f.Text25, &f.Text26, &f.Text27, &f.Text28};
+  for (std::size_t bit = 0; bit < pins.size(); ++bit) {
+    for (const bool byKey : {false, true}) {
+      std::string shown(pins.size(), '0');
+      for (const char expected : {'1', '0'}) {
+        if (byKey) {
+          int ascii = 'q';
+          pins[bit]->userKeyPress(ascii);
+        } else {
+          pins[bit]->userClicked();
+        }
+        shown[bit] = expected;
+        EXPECT_EQ(lowerPins() + upperPins(), shown) << pins[bit]->name();
+        EXPECT_EQ(f.Text9.text(), expected == '1' ? std::to_string(1U << bit) : "0")
+            << pins[bit]->name();
+      }
+    }
   }
-  EXPECT_EQ(f.Text9.text(), "0");
-  EXPECT_EQ(readings(), "0 FF 255");
+  EXPECT_EQ(f.Check1.value(), 1) << "pins never change the mode";
 }
 
 TEST_F(Port66Test, CalkCountsEveryPinReadingAboveZero) {

@@ -64,6 +64,9 @@ TEST(Characters, LenCountsCharactersOfTheTextAndAscGivesTheFirstCode) {
   EXPECT_EQ(vx::Asc("\xc3\xa9"), 0xE9);
   EXPECT_EQ(vx::Asc("\xe2\x82\xac"), 0x20AC);
   EXPECT_EQ(vx::Asc("\xc3"), 0xC3);
+  EXPECT_EQ(vx::Asc("\xc3"
+                    "A"),
+            0xC3); // a lead byte without its continuation is taken alone
   EXPECT_THROW(vx::Asc(""), vx::CalcFailure);
   EXPECT_THROW(vx::Asc("\xef\xbf\xbd"), vx::CalcFailure);
 }

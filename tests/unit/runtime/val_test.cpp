@@ -55,6 +55,7 @@ TEST(Val, NumbersBeyondADoubleFailAndTinyOnesReadAsZero) {
   EXPECT_THROW(Val("-1D400"), CalcFailure);
   EXPECT_DOUBLE_EQ(Val("1.7976931348623157e308"), 1.7976931348623157e308);
   EXPECT_EQ(Val("1e-999"), 0.0);
+  EXPECT_EQ(Val("-1e-350"), 0.0); // below the smallest Double, yet near enough to convert
   EXPECT_EQ(Val("1e-99999999999999999999"), 0.0);
 }
 
