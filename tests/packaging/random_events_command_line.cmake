@@ -12,7 +12,7 @@ expect_help_and_version(${no_platform})
 foreach(case
         "--seed;x;'x'" "--seed;-1;'-1'" "--seed;18446744073709551616;--seed" "--seed;--seed"
         "--events;1.5;--events" "--session;0;--session" "--reopen;1e3;--reopen"
-        "--bogus;'bogus'" "extra;'extra'")
+        "--bogus;'bogus'" "extra;'extra'" "--replay;--replay")
   list(POP_BACK case names)
   expect_misuse("${names}" ARGS ${case} ${no_platform})
 endforeach()

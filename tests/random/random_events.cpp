@@ -95,8 +95,13 @@ std::optional<Options> readOptions(const vx::cli::CommandLine &line) {
   for (const QString &script : line.operands()) {
     options.replay.push_back(script.toStdString());
   }
-  if (line.isSet(QStringLiteral("replay")) != !options.replay.empty()) {
-    line.misuse("--replay goes with one or more scripts, and scripts with --replay");
+  const bool replaying = line.isSet(QStringLiteral("replay"));
+  if (replaying && options.replay.empty()) {
+    line.misuse("--replay needs one or more scripts");
+    return std::nullopt;
+  }
+  if (!replaying && !options.replay.empty()) {
+    line.misuse("unexpected argument '" + options.replay.front() + "' without --replay");
     return std::nullopt;
   }
   return options;
