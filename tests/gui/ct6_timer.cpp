@@ -83,17 +83,18 @@ private slots:
     const qint64 pressed = clock_.elapsed();
     QTest::keyClicks(volts, "500m");
     QCOMPARE(model().Timer1.interval(), 6);
-    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("500 mVolts"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("500 mVolts"), 10000);
     QVERIFY(!ticks_.empty());
     QVERIFY(ticks_.front() - pressed >= 5);
-    QVERIFY(ticks_.front() - pressed < 500);
     QCOMPARE(model().Timer1.interval(), 600);
     QCOMPARE(volts->cursorPosition(), 3);
 
-    QTRY_VERIFY_WITH_TIMEOUT(ticks_.size() >= 3, 4000);
+    // Only the lower bound is the program's: a slow machine lengthens the
+    // gaps, and Qt lets a 600 ms timer expire up to 5 % early.
+    QTRY_VERIFY_WITH_TIMEOUT(ticks_.size() >= 3, 20000);
     for (std::size_t i = 1; i < 3; ++i) {
       const qint64 gap = ticks_[i] - ticks_[i - 1];
-      QVERIFY2(gap >= 590 && gap < 1500, qPrintable(QString::number(gap)));
+      QVERIFY2(gap >= 570, qPrintable(QString::number(gap)));
     }
   }
 
@@ -118,7 +119,7 @@ private slots:
 
     // Any other key brings the tick back at once.
     QTest::keyClick(volts, Qt::Key_2);
-    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("12 Volts"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("12 Volts"), 10000);
   }
 
 private:

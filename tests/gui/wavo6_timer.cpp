@@ -79,16 +79,17 @@ private slots:
     const qint64 pressed = clock_.elapsed();
     QTest::keyClicks(volts, "1.");
     QCOMPARE(model().Timer1.interval(), 6);
-    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("1 Volts"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("1 Volts"), 10000);
     QVERIFY(!ticks_.empty());
     QVERIFY(ticks_.front() - pressed >= 5);
-    QVERIFY(ticks_.front() - pressed < 500);
     QCOMPARE(model().Timer1.interval(), 600);
 
-    QTRY_VERIFY_WITH_TIMEOUT(ticks_.size() >= 3, 4000);
+    // Only the lower bound is the program's: a slow machine lengthens the
+    // gaps, and Qt lets a 600 ms timer expire up to 5 % early.
+    QTRY_VERIFY_WITH_TIMEOUT(ticks_.size() >= 3, 20000);
     for (std::size_t i = 1; i < 3; ++i) {
       const qint64 gap = ticks_[i] - ticks_[i - 1];
-      QVERIFY2(gap >= 590 && gap < 1500, qPrintable(QString::number(gap)));
+      QVERIFY2(gap >= 570, qPrintable(QString::number(gap)));
     }
   }
 
@@ -115,7 +116,7 @@ private slots:
 
     // Any other key brings the tick back at once.
     QTest::keyClick(volts, Qt::Key_5);
-    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("52 Volts"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(volts->text(), QString("52 Volts"), 10000);
   }
 
   void untickingStopsTheTimerUntilTheUserTypes() {
@@ -135,7 +136,7 @@ private slots:
     volts->setFocus();
     volts->setCursorPosition(0);
     QTest::keyClick(volts, Qt::Key_8);
-    QTRY_VERIFY_WITH_TIMEOUT(given->isChecked(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(given->isChecked(), 10000);
     QCOMPARE(volts->text(), QString("8 Volts"));
   }
 
@@ -154,7 +155,7 @@ private slots:
     QCOMPARE(ohms->text(), QString("3.3 Ohms"));
     QCOMPARE(field("Textv")->text(), QString(" Volts"));
     auto *given = qobject_cast<QCheckBox *>(view_->widget("Checkr"));
-    QTRY_VERIFY_WITH_TIMEOUT(given->isChecked(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(given->isChecked(), 10000);
     QCOMPARE(ohms->text(), QString("3.3 Ohms"));
   }
 
