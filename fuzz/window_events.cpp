@@ -3,8 +3,8 @@
 
 #include "fuzz/window_events.h"
 
-#include "fuzz/fuzz_input.h"
 #include "random/event_source.h"
+#include "random/replay.h"
 #include "tools/json_text.h"
 #include "tools/script.h"
 
@@ -46,14 +46,38 @@ bool namesControl(Verb verb) {
          verb == Verb::Paste;
 }
 
+// Length bytes from here on name a hostile text instead.
+constexpr std::size_t firstHostile = 192;
+constexpr std::size_t rawLongest = firstHostile - 1;
+
+std::string readText(FuzzInput &input) {
+  const std::size_t length = input.byte();
+  if (length >= firstHostile) {
+    const auto &hostile = random::hostileTexts();
+    return hostile[(length - firstHostile) % hostile.size()];
+  }
+  std::string text;
+  for (std::size_t i = 0; i < length && !input.empty(); ++i) {
+    text += static_cast<char>(input.byte());
+  }
+  return text;
+}
+
+std::optional<std::string> textBytes(const std::string &text) {
+  if (text.size() > rawLongest) {
+    return std::nullopt;
+  }
+  return static_cast<char>(text.size()) + text;
+}
+
 // A pasted text is a head, then a unit repeated to fill it up to a length
 // given in steps, so that a few bytes paste a whole field of ten thousand
 // characters.
 constexpr std::size_t fillStep = 40;
 
 std::string pastedText(FuzzInput &input) {
-  std::string text = input.text();
-  const std::string unit = input.text();
+  std::string text = readText(input);
+  const std::string unit = readText(input);
   const std::size_t length = input.byte() * fillStep;
   if (!unit.empty() && text.size() < length) {
     while (text.size() < length) {
@@ -66,14 +90,14 @@ std::string pastedText(FuzzInput &input) {
 
 // The head, unit and length byte that fill up to the text.
 std::optional<std::string> pasteBytes(const std::string &text) {
-  if (text.size() <= byteLimit) {
+  if (text.size() <= rawLongest) {
     return static_cast<char>(text.size()) + text + std::string(2, '\0');
   }
   if (text.size() % fillStep != 0 || text.size() / fillStep > byteLimit) {
     return std::nullopt;
   }
-  for (std::size_t head = 0; head <= byteLimit; ++head) {
-    for (std::size_t unit = 1; unit <= byteLimit && head + unit <= text.size(); ++unit) {
+  for (std::size_t head = 0; head <= rawLongest; ++head) {
+    for (std::size_t unit = 1; unit <= rawLongest && head + unit <= text.size(); ++unit) {
       std::size_t at = head + unit;
       while (at < text.size() && text[at] == text[at - unit]) {
         ++at;
@@ -87,24 +111,17 @@ std::optional<std::string> pasteBytes(const std::string &text) {
   return std::nullopt;
 }
 
-std::string readEvent(const random::Catalog &catalog, FuzzInput &input) {
-  const Kind &kind = kinds.at(input.byte() % kinds.size());
-  const Verb verb = kind.verb;
-  const random::WindowEntry &window = catalog.windows.at(input.byte() % catalog.windows.size());
-  std::string line = std::string(kind.word) + " " + window.name;
-  if (namesControl(verb)) {
-    line += "." + window.controls.at(input.byte() % window.controls.size()).name;
+// The windows an event of this kind can aim at.
+std::vector<std::string> aimable(const random::Catalog &catalog, Verb verb,
+                                 const std::vector<std::string> &open) {
+  if (verb != Verb::Show && !open.empty()) {
+    return open;
   }
-  if (verb == Verb::Caret) {
-    line += " " + std::to_string(input.byte());
-  } else if (verb == Verb::Type) {
-    line += " " + drive::quoteJson(input.text());
-  } else if (verb == Verb::Paste) {
-    line += " " + drive::quoteJson(pastedText(input));
-  } else if (verb == Verb::Key) {
-    line += " " + std::to_string(keys().at(input.byte() % keys().size()));
+  std::vector<std::string> all;
+  for (const random::WindowEntry &window : catalog.windows) {
+    all.push_back(window.name);
   }
-  return line;
+  return all;
 }
 
 template <typename T> std::optional<char> indexOf(const std::vector<T> &items, const T &item) {
@@ -117,17 +134,29 @@ template <typename T> std::optional<char> indexOf(const std::vector<T> &items, c
 
 } // namespace
 
-std::vector<std::string> readEvents(const random::Catalog &catalog, const std::uint8_t *data,
-                                    std::size_t size) {
-  FuzzInput input(data, size);
-  std::vector<std::string> events;
-  while (!input.empty()) {
-    events.push_back(readEvent(catalog, input));
+std::string EventReader::next(const std::vector<std::string> &open) {
+  const Kind &kind = kinds.at(input_.byte() % kinds.size());
+  const Verb verb = kind.verb;
+  const std::vector<std::string> windows = aimable(catalog_, verb, open);
+  const random::WindowEntry &window = catalog_.window(windows.at(input_.byte() % windows.size()));
+  std::string line = std::string(kind.word) + " " + window.name;
+  if (namesControl(verb)) {
+    line += "." + window.controls.at(input_.byte() % window.controls.size()).name;
   }
-  return events;
+  if (verb == Verb::Caret) {
+    line += " " + std::to_string(input_.byte());
+  } else if (verb == Verb::Type) {
+    line += " " + drive::quoteJson(readText(input_));
+  } else if (verb == Verb::Paste) {
+    line += " " + drive::quoteJson(pastedText(input_));
+  } else if (verb == Verb::Key) {
+    line += " " + std::to_string(keys().at(input_.byte() % keys().size()));
+  }
+  return line;
 }
 
-std::optional<std::string> eventBytes(const random::Catalog &catalog, const std::string &line) {
+std::optional<std::string> eventBytes(const random::Catalog &catalog, const std::string &line,
+                                      const std::vector<std::string> &open) {
   const drive::ReadLine read = drive::readLine(line);
   const auto *command = read ? std::get_if<drive::Command>(&*read) : nullptr;
   if (command == nullptr) {
@@ -135,19 +164,17 @@ std::optional<std::string> eventBytes(const random::Catalog &catalog, const std:
   }
   const auto kind = std::find_if(kinds.begin(), kinds.end(),
                                  [&](const Kind &k) { return k.verb == command->verb; });
-  std::vector<std::string> windowNames;
-  for (const random::WindowEntry &window : catalog.windows) {
-    windowNames.push_back(window.name);
+  if (kind == kinds.end()) {
+    return std::nullopt;
   }
-  const auto window = indexOf(windowNames, command->target.window);
-  if (kind == kinds.end() || !window) {
+  const auto window = indexOf(aimable(catalog, kind->verb, open), command->target.window);
+  if (!window) {
     return std::nullopt;
   }
   std::string bytes{static_cast<char>(kind - kinds.begin()), *window};
   if (namesControl(command->verb)) {
     std::vector<std::string> controlNames;
-    for (const random::ControlEntry &control :
-         catalog.windows[static_cast<unsigned char>(*window)].controls) {
+    for (const random::ControlEntry &control : catalog.window(command->target.window).controls) {
       controlNames.push_back(control.name);
     }
     const auto control = indexOf(controlNames, command->target.control);
@@ -156,33 +183,36 @@ std::optional<std::string> eventBytes(const random::Catalog &catalog, const std:
     }
     bytes += *control;
   }
+  std::optional<std::string> rest = std::string();
   if (command->verb == Verb::Caret) {
-    if (command->number < 0 || static_cast<std::size_t>(command->number) > byteLimit) {
-      return std::nullopt;
-    }
-    bytes += static_cast<char>(command->number);
+    rest = command->number < 0 || static_cast<std::size_t>(command->number) > byteLimit
+               ? std::nullopt
+               : std::optional(std::string(1, static_cast<char>(command->number)));
   } else if (command->verb == Verb::Type) {
-    if (command->text.size() > byteLimit) {
-      return std::nullopt;
-    }
-    bytes += static_cast<char>(command->text.size());
-    bytes += command->text;
+    rest = textBytes(command->text);
   } else if (command->verb == Verb::Paste) {
-    const auto paste = pasteBytes(command->text);
-    if (!paste) {
-      return std::nullopt;
-    }
-    bytes += *paste;
+    rest = pasteBytes(command->text);
   } else if (command->verb == Verb::Key) {
     const auto key = command->number >= 0 && static_cast<std::size_t>(command->number) <= byteLimit
                          ? indexOf(keys(), static_cast<int>(command->number))
                          : std::nullopt;
-    if (!key) {
-      return std::nullopt;
-    }
-    bytes += *key;
+    rest = key ? std::optional(std::string(1, *key)) : std::nullopt;
   }
-  return bytes;
+  return rest ? std::optional(bytes + *rest) : std::nullopt;
+}
+
+Played playEvents(const random::Catalog &catalog, random::Session &session,
+                  const std::uint8_t *data, std::size_t size) {
+  EventReader reader(catalog, data, size);
+  Played played;
+  random::Observation seen = random::observe(session, catalog);
+  played.failure = seen.failure;
+  while (!reader.done() && !seen.failure && !seen.ended) {
+    played.events.push_back(reader.next(seen.open));
+    seen = random::step(session, catalog, played.events.back());
+    played.failure = seen.failure;
+  }
+  return played;
 }
 
 } // namespace vx::fuzz

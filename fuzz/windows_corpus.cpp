@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Turns vexlo-drive scripts into inputs of the window fuzzer, and its
-// inputs back into scripts, one file for each:
+// inputs back into scripts, one file for each. Events aim at the windows
+// open at the time, so both directions play the events as they go.
 //
 //   fuzz_windows_corpus seeds OUTDIR SCRIPT...    a person's events only;
 //                                                 each must read back as itself
 //   fuzz_windows_corpus scripts OUTDIR INPUT...   e.g. to replay a corpus with
 //                                                 random_events --replay
 
+#include "fuzz/quiet_toolkit.h"
 #include "fuzz/window_events.h"
 #include "random/catalog.h"
+#include "random/replay.h"
+#include "random/session.h"
 
 #include <QApplication>
 
@@ -25,37 +29,47 @@ namespace {
 
 using Path = std::filesystem::path;
 
+const std::uint8_t *bytesOf(const std::string &text) {
+  return reinterpret_cast<const std::uint8_t *>(text.data());
+}
+
 // False when an event does not read back as itself.
 bool writeSeed(const vx::random::Catalog &catalog, const Path &script, const Path &seed) {
   std::ifstream in(script);
+  vx::random::Session session;
+  vx::random::Observation seen = vx::random::observe(session, catalog);
   std::string bytes;
   std::string line;
-  while (std::getline(in, line)) {
-    if (const auto event = vx::fuzz::eventBytes(catalog, line)) {
-      const auto *data = reinterpret_cast<const std::uint8_t *>(event->data());
-      const auto back = vx::fuzz::readEvents(catalog, data, event->size());
-      if (back.size() != 1 || vx::fuzz::eventBytes(catalog, back.front()) != event) {
-        std::cerr << script.string() << ": \"" << line << "\" reads back as \""
-                  << (back.empty() ? "" : back.front()) << "\"\n";
-        return false;
-      }
-      bytes += *event;
+  while (std::getline(in, line) && !seen.ended) {
+    const auto event = vx::fuzz::eventBytes(catalog, line, seen.open);
+    if (!event) {
+      continue;
     }
+    vx::fuzz::EventReader reader(catalog, bytesOf(*event), event->size());
+    const std::string back = reader.next(seen.open);
+    if (!reader.done() || vx::fuzz::eventBytes(catalog, back, seen.open) != event) {
+      std::cerr << script.string() << ": \"" << line << "\" reads back as \"" << back << "\"\n";
+      return false;
+    }
+    bytes += *event;
+    seen = vx::random::step(session, catalog, line);
   }
   std::ofstream(seed, std::ios::binary) << bytes;
-  return in.eof();
+  return in.eof() || seen.ended;
 }
 
 bool writeScript(const vx::random::Catalog &catalog, const Path &input, const Path &script) {
   std::ifstream in(input, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  vx::random::Session session;
+  const vx::fuzz::Played played =
+      vx::fuzz::playEvents(catalog, session, bytesOf(bytes), bytes.size());
   std::ofstream out(script.string() + ".drive");
   out << "# " << input.filename().string() << '\n';
-  for (const std::string &event : vx::fuzz::readEvents(
-           catalog, reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size())) {
+  for (const std::string &event : played.events) {
     out << event << '\n';
   }
-  return static_cast<bool>(in) || in.eof();
+  return !played.failure;
 }
 
 } // namespace
@@ -69,6 +83,7 @@ int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  vx::fuzz::quietToolkitMessages();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();

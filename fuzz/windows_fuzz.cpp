@@ -7,6 +7,7 @@
 // played the program is ended and none of its windows may be left behind.
 // A failure prints its events as a vexlo-drive script and aborts.
 
+#include "fuzz/quiet_toolkit.h"
 #include "fuzz/window_events.h"
 #include "random/catalog.h"
 #include "random/replay.h"
@@ -27,36 +28,9 @@ namespace {
 
 using vx::random::Failure;
 
-// The offscreen platform's notes about what it cannot do would bury the
-// fuzzer's own output.
-void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::cerr << message.toStdString() << '\n';
-  }
-}
-
 const vx::random::Catalog &catalog() {
   static const vx::random::Catalog windows = vx::random::readCatalog();
   return windows;
-}
-
-struct Played {
-  std::vector<std::string> events;
-  std::optional<Failure> failure;
-};
-
-Played play(const std::vector<std::string> &events) {
-  vx::random::Session session;
-  Played played;
-  vx::random::Observation seen = observe(session, catalog());
-  played.failure = seen.failure;
-  for (auto event = events.begin(); event != events.end() && !seen.failure && !seen.ended;
-       ++event) {
-    played.events.push_back(*event);
-    seen = vx::random::step(session, catalog(), *event);
-    played.failure = seen.failure;
-  }
-  return played;
 }
 
 std::optional<Failure> windowsLeftBehind() {
@@ -78,7 +52,7 @@ extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  qInstallMessageHandler(quietMessages);
+  vx::fuzz::quietToolkitMessages();
   // Made once and never destroyed: at exit the toolkit's own globals go
   // first, and an application destroyed after them would touch them.
   static int qtArgc = 1;
@@ -98,7 +72,11 @@ extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  Played played = play(vx::fuzz::readEvents(catalog(), data, size));
+  vx::fuzz::Played played;
+  {
+    vx::random::Session session;
+    played = vx::fuzz::playEvents(catalog(), session, data, size);
+  }
   if (!played.failure) {
     played.failure = windowsLeftBehind();
   }

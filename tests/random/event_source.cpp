@@ -12,7 +12,14 @@ namespace {
 
 using Kind = forms::ControlKind;
 
-const std::vector<std::string> &knownHostile() {
+const std::string &alphabet() {
+  static const std::string letters = "0123456789.eEdD+-&HhOo kKmMuUnNpP*,\tabcdefgh ";
+  return letters;
+}
+
+} // namespace
+
+const std::vector<std::string> &hostileTexts() {
   static const std::vector<std::string> texts{"1e999",
                                               "&HFFFFFFFFFF",
                                               "-1e20",
@@ -79,13 +86,6 @@ const std::vector<std::string> &knownHostile() {
   return texts;
 }
 
-const std::string &alphabet() {
-  static const std::string letters = "0123456789.eEdD+-&HhOo kKmMuUnNpP*,\tabcdefgh ";
-  return letters;
-}
-
-} // namespace
-
 std::vector<int> pressableKeys() {
   constexpr int lastCode = 255;
   std::vector<int> codes;
@@ -116,14 +116,14 @@ std::string EventSource::hostileText(std::size_t longest) {
   const std::size_t choice = below(10);
   std::string text;
   if (choice < 4) {
-    text = pick(knownHostile());
+    text = pick(hostileTexts());
   } else if (choice < 9) {
     const std::size_t length = below(std::min<std::size_t>(longest, 20) + 1);
     for (std::size_t i = 0; i < length; ++i) {
       text += alphabet()[below(alphabet().size())];
     }
   } else {
-    const std::string unit = pick(knownHostile()) + (below(2) == 0 ? "9" : "");
+    const std::string unit = pick(hostileTexts()) + (below(2) == 0 ? "9" : "");
     while (!unit.empty() && text.size() + unit.size() <= longest) {
       text += unit;
     }

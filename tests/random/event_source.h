@@ -18,6 +18,10 @@ namespace vx::random {
 // Every virtual key code, 0 to 255, that the driver can press.
 std::vector<int> pressableKeys();
 
+// Texts that numbers, patterns and boxes must survive: beyond a Double,
+// beyond 16 and 32 bits, unit marks, broken numbers, foreign characters.
+const std::vector<std::string> &hostileTexts();
+
 class EventSource {
 public:
   EventSource(const Catalog &catalog, std::uint64_t seed);
