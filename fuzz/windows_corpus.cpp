@@ -10,11 +10,11 @@
 //   fuzz_windows_corpus scripts OUTDIR INPUT...   e.g. to replay a corpus with
 //                                                 random_events --replay
 
-#include "fuzz/quiet_toolkit.h"
 #include "fuzz/window_events.h"
 #include "random/catalog.h"
 #include "random/replay.h"
 #include "random/session.h"
+#include "tools/quiet_messages.h"
 
 #include <QApplication>
 
@@ -83,7 +83,7 @@ int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  vx::fuzz::quietToolkitMessages();
+  vx::drive::quietToolkitMessages();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();

@@ -7,11 +7,11 @@
 // played the program is ended and none of its windows may be left behind.
 // A failure prints its events as a vexlo-drive script and aborts.
 
-#include "fuzz/quiet_toolkit.h"
 #include "fuzz/window_events.h"
 #include "random/catalog.h"
 #include "random/replay.h"
 #include "random/session.h"
+#include "tools/quiet_messages.h"
 #include "ui/form_view.h"
 
 #include <QApplication>
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  vx::fuzz::quietToolkitMessages();
+  vx::drive::quietToolkitMessages();
   // Made once and never destroyed: at exit the toolkit's own globals go
   // first, and an application destroyed after them would touch them.
   static int qtArgc = 1;

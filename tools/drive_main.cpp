@@ -6,6 +6,7 @@
 
 #include "cli/command_line.h"
 #include "tools/driver.h"
+#include "tools/quiet_messages.h"
 
 #include <QApplication>
 
@@ -16,14 +17,6 @@
 #include <system_error>
 
 namespace {
-
-// The toolkit's notes about what the offscreen platform cannot do would
-// mix with the output scripts are compared by; only real trouble is told.
-void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::cerr << message.toStdString() << '\n';
-  }
-}
 
 vx::cli::CommandLine commandLine() {
   vx::cli::CommandLine line({
@@ -78,7 +71,7 @@ int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  qInstallMessageHandler(quietMessages);
+  vx::drive::quietToolkitMessages();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   vx::drive::Driver driver(std::cout);

@@ -15,6 +15,7 @@
 #include "random/event_source.h"
 #include "random/reopen.h"
 #include "random/replay.h"
+#include "tools/quiet_messages.h"
 
 #include <QApplication>
 
@@ -107,12 +108,6 @@ std::optional<Options> readOptions(const vx::cli::CommandLine &line) {
   return options;
 }
 
-void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::cerr << message.toStdString() << '\n';
-  }
-}
-
 int randomEvents(const vx::random::Catalog &catalog, const Options &options, std::ofstream &log) {
   using namespace vx::random;
   const auto started = std::chrono::steady_clock::now();
@@ -199,7 +194,7 @@ int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  qInstallMessageHandler(quietMessages);
+  vx::drive::quietToolkitMessages();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();

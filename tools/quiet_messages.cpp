@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Vexlo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tools/quiet_messages.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <iostream>
+
+namespace vx::drive {
+
+namespace {
+
+void tellOnlyTrouble(QtMsgType type, const QMessageLogContext & /*context*/,
+                     const QString &message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::cerr << message.toStdString() << '\n';
+  }
+}
+
+} // namespace
+
+void quietToolkitMessages() {
+  qInstallMessageHandler(tellOnlyTrouble);
+}
+
+} // namespace vx::drive
