@@ -3,11 +3,10 @@
 
 #pragma once
 // The program itself: its five windows, the Qt binding, the start with
-// the main window shown, and the end when the desktop asks for it.
+// the main window shown.
 
 #include "forms/registry.h"
 #include "ui/binder.h"
-#include "ui/quit_handling.h"
 
 namespace vx::ui {
 
@@ -25,7 +24,6 @@ public:
 private:
   forms::Registry registry_;
   Binder binder_;
-  QuitHandling quitHandling_{registry_};
 };
 
 } // namespace vx::ui

@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "ui/application.h"
 #include "ui/desktop_identity.h"
+#include "ui/quit_handling.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -46,6 +47,9 @@ int runProgram(int argc, char *argv[], const std::function<void(Application &)> 
   }
   presentAsVexlo();
   Application program;
+  // Only the program a person runs answers the desktop's requests to end;
+  // the driver and the test programs keep the default end on SIGTERM.
+  QuitHandling quitHandling(program.registry());
   program.binder().setProgramEndedHandler(
       [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
   program.start();

@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "ui/application.h"
 #include "ui/form_view.h"
+#include "ui/quit_handling.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -52,6 +53,7 @@ class QuitRequest : public QObject {
 private slots:
   void init() {
     app_ = std::make_unique<vx::ui::Application>();
+    quitHandling_ = std::make_unique<vx::ui::QuitHandling>(app_->registry());
     // As the program does: the event loop ends once no window is open.
     app_->binder().setProgramEndedHandler(
         [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
@@ -68,7 +70,10 @@ private slots:
     }
   }
 
-  void cleanup() { app_.reset(); }
+  void cleanup() {
+    quitHandling_.reset();
+    app_.reset();
+  }
 
   void everyOpenWindowClosesOnceAndTheProgramEnds_data() {
     QTest::addColumn<QStringList>("opened");
@@ -136,6 +141,7 @@ private slots:
 
 private:
   std::unique_ptr<vx::ui::Application> app_;
+  std::unique_ptr<vx::ui::QuitHandling> quitHandling_;
   QStringList unloads_;
 };
 

@@ -44,4 +44,8 @@ expect_misuse("'${unreadable}'" ARGS ${unreadable} ${no_platform})
 expect_misuse("'second.drive'" ARGS ${script} second.drive ${no_platform})
 expect_misuse("'${script}'" ARGS - ${script} ${no_platform})
 
+# Told to end while a script waits for ten minutes, it ends.
+file(WRITE ${SCRATCH}/long_wait.drive "wait 600000\n")
+expect_ends_on_sigterm(${SCRATCH}/long_wait.drive)
+
 report_failures()

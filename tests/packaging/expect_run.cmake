@@ -73,3 +73,19 @@ function(report_failures)
     message(FATAL_ERROR "${failures}")
   endif()
 endfunction()
+
+# Runs PROGRAM with the arguments, sends it SIGTERM after a moment and
+# checks that it ended then (coreutils' env, which becomes the program, so
+# the signal reaches it): `timeout` says 124 when the signal ended it,
+# 137 when the program outlived it and had to be killed.
+function(expect_ends_on_sigterm)
+  execute_process(
+    COMMAND timeout --signal=TERM --kill-after=60 2
+            env XDG_RUNTIME_DIR=${SCRATCH}/runtime QT_QPA_PLATFORM=offscreen ${PROGRAM} ${ARGN}
+    RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+  if(NOT status STREQUAL 124)
+    string(JOIN " " shown ${ARGN})
+    set(failures "${failures}${program_name} ${shown}: SIGTERM did not end it (timeout says ${status})\n"
+        PARENT_SCOPE)
+  endif()
+endfunction()

@@ -17,5 +17,6 @@ foreach(case
   expect_misuse("${names}" ARGS ${case} ${no_platform})
 endforeach()
 expect_misuse("'${SCRATCH}/no/log'" ARGS --log ${SCRATCH}/no/log ${no_platform})
+expect_ends_on_sigterm(--events 1000000000)
 
 report_failures()
