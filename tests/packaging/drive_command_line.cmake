@@ -21,6 +21,17 @@ expect_run(ARGS - INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
 expect_run(INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
 expect_run(ARGS -- - INPUT ${script} STATUS 0 STDOUT "${ran}" ${offscreen})
 
+# A screenshot is the window as a PNG picture of some size: the signature,
+# then the header's width and height, neither of them 0.
+set(picture ${SCRATCH}/vexlo.png)
+file(WRITE ${SCRATCH}/screenshot.drive "screenshot vexlo \"${picture}\"\n")
+expect_run(ARGS ${SCRATCH}/screenshot.drive STATUS 0 ${offscreen})
+file(READ ${picture} header HEX LIMIT 24)
+if(NOT header MATCHES "^89504e470d0a1a0a0000000d49484452" OR header MATCHES "00000000........$"
+   OR header MATCHES "00000000$")
+  string(APPEND failures "screenshot: ${picture} is no PNG picture of the window: ${header}\n")
+endif()
+
 # A file nobody may read; root reads anything, but not a write-only
 # kernel setting.
 set(unreadable ${SCRATCH}/unreadable.drive)
