@@ -116,13 +116,10 @@ Refusal refuse(std::string reason) {
   return Refusal{std::move(reason)};
 }
 
+// Every verb but echo, whose text is the line as it stands (see readLine).
 std::variant<Command, Refusal> readCommand(Verb verb, std::string_view rest) {
   Command command;
   command.verb = verb;
-  if (verb == Verb::Echo) {
-    command.text = std::string(rest);
-    return command;
-  }
   if (verb == Verb::Wait) {
     const auto ms = parseNumber(trimmed(rest));
     if (!ms || *ms < 0) {
