@@ -14,7 +14,7 @@
 #include "random/catalog.h"
 #include "random/replay.h"
 #include "random/session.h"
-#include "tools/quiet_messages.h"
+#include "tools/headless_toolkit.h"
 
 #include <QApplication>
 
@@ -80,10 +80,7 @@ int main(int argc, char *argv[]) {
     std::cerr << "usage: fuzz_windows_corpus seeds|scripts OUTDIR FILE...\n";
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  vx::drive::quietToolkitMessages();
+  vx::drive::prepareHeadlessToolkit();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();

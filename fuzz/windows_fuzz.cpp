@@ -11,7 +11,7 @@
 #include "random/catalog.h"
 #include "random/replay.h"
 #include "random/session.h"
-#include "tools/quiet_messages.h"
+#include "tools/headless_toolkit.h"
 #include "ui/form_view.h"
 
 #include <QApplication>
@@ -49,10 +49,7 @@ std::optional<Failure> windowsLeftBehind() {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  vx::drive::quietToolkitMessages();
+  vx::drive::prepareHeadlessToolkit();
   // Made once and never destroyed: at exit the toolkit's own globals go
   // first, and an application destroyed after them would touch them.
   static int qtArgc = 1;

@@ -6,7 +6,7 @@
 
 #include "cli/command_line.h"
 #include "tools/driver.h"
-#include "tools/quiet_messages.h"
+#include "tools/headless_toolkit.h"
 
 #include <QApplication>
 
@@ -68,10 +68,7 @@ int main(int argc, char *argv[]) {
       return status;
     }
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  vx::drive::quietToolkitMessages();
+  vx::drive::prepareHeadlessToolkit();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   vx::drive::Driver driver(std::cout);

@@ -15,7 +15,7 @@
 #include "random/event_source.h"
 #include "random/reopen.h"
 #include "random/replay.h"
-#include "tools/quiet_messages.h"
+#include "tools/headless_toolkit.h"
 
 #include <QApplication>
 
@@ -191,10 +191,7 @@ int main(int argc, char *argv[]) {
       return line.misuse("cannot write '" + path + "'");
     }
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  vx::drive::quietToolkitMessages();
+  vx::drive::prepareHeadlessToolkit();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
   const vx::random::Catalog catalog = vx::random::readCatalog();

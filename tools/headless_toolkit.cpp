@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vexlo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/quiet_messages.h"
+#include "tools/headless_toolkit.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -21,7 +21,10 @@ void tellOnlyTrouble(QtMsgType type, const QMessageLogContext & /*context*/,
 
 } // namespace
 
-void quietToolkitMessages() {
+void prepareHeadlessToolkit() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   qInstallMessageHandler(tellOnlyTrouble);
 }
 
