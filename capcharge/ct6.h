@@ -12,6 +12,7 @@
 #include "forms/form.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -190,11 +191,13 @@ private:
   void takeEntry(const Quantity &quantity);
   int tickSum() const;
   int solve(int sum, std::string &status);
+  [[nodiscard]] std::optional<Value> timeConstantsToThreshold() const;
   void chargeThreshold();
   void writeCapacitanceCut(const Value &microfarads);
   void writeCapacitance(const Value &microfarads);
   void writeTime(const Value &milliseconds);
-  void writeThreshold(const Value &volts);
+  void writeVolts(forms::TextBox &field, const Value &volts);
+  void writeResistance(const Value &ohms);
 
   // In the order v, r, a, l, t, c, d, f, in which the tick visits them.
   std::array<Quantity, 8> quantities_{{

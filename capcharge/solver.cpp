@@ -4,8 +4,11 @@
 // The periodic tick: takes up the focused entry, works out from the given
 // boxes which quantities are known and computes the missing one for the
 // combinations it has a rule for. With a current source I × t = C × V;
-// with a voltage source and a resistor the capacitor is charged step by
-// step. The status line names the missing quantity and the tick sum.
+// with a voltage source and a resistor the charge law
+// V_th = V × (1 − e^(−t / RC)) gives the capacitance, the time, the
+// resistance or the source volts, while the threshold from the other four
+// is still found by charging the capacitor step by step. The status line
+// names the missing quantity and the tick sum.
 
 #include "capcharge/ct6.h"
 
@@ -14,6 +17,7 @@
 #include "runtime/text_rules.h"
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace vx {
@@ -25,9 +29,9 @@ namespace {
 constexpr int tickInterval = 600;
 constexpr int chargeSteps = 100;
 // Milliamps times milliseconds over volts is microfarads, so the current
-// source formulas need no factor; in the charge step, milliseconds over
-// microfarads is a thousand times seconds over farads.
-constexpr int secondsPerFaradFromMsPerUf = 1000;
+// source formulas need no factor; ohms times microfarads is microseconds,
+// so a time constant is R × C / 1000 in the tick's milliseconds.
+constexpr int microsecondsPerMs = 1000;
 
 // A step of a result written through its field: the number is read back
 // from the field's text before each step.
@@ -101,9 +105,16 @@ int ct6::solve(int sum, std::string &status) {
   switch (sum) {
   case 27:
     status = "C ";
+    if (const std::optional<Value> n = timeConstantsToThreshold()) {
+      writeCapacitance(temptc * microsecondsPerMs / (temprc * *n));
+    }
     break;
   case 43:
     status = "mS ";
+    if (const std::optional<Value> n = timeConstantsToThreshold()) {
+      writeTime(temprc * tempcc * *n / microsecondsPerMs);
+      time_to_freq();
+    }
     break;
   case 51:
     chargeThreshold();
@@ -128,13 +139,21 @@ int ct6::solve(int sum, std::string &status) {
   case 53:
   case 54:
     status = sum == 52 ? "L " : sum == 53 ? "L / Ohms " : "L / V ";
-    writeThreshold(tempac * temptc / tempcc);
+    writeVolts(Textl, tempac * temptc / tempcc);
     break;
   case 57:
+    status = "O ";
+    if (const std::optional<Value> n = timeConstantsToThreshold()) {
+      writeResistance(temptc * microsecondsPerMs / (tempcc * *n));
+    }
+    break;
+  case 58:
+    status = "V ";
+    writeVolts(Textv, templc / (1 - Exp(-(temptc * microsecondsPerMs / (temprc * tempcc)))));
+    break;
   case 61:
     status = "O ";
     break;
-  case 58:
   case 62:
     status = "V ";
     break;
@@ -144,15 +163,26 @@ int ct6::solve(int sum, std::string &status) {
   return sum;
 }
 
+// How many time constants the charge from an empty capacitor takes to
+// reach the threshold, ln(V / (V − V_th)); none when the threshold is not
+// below the source, which the capacitor never reaches.
+std::optional<Value> ct6::timeConstantsToThreshold() const {
+  if (templc >= tempvc) {
+    return std::nullopt;
+  }
+  return Log(tempvc / (tempvc - templc));
+}
+
 // A forward-Euler charge from an empty capacitor through the resistor, in
 // equal steps over the charge time; the result becomes the threshold's
-// base value, with its box left as it was.
+// base value, with its box left as it was. The steps overshoot the charge
+// law the other rows use a little: by 0.3 % at one time constant.
 void ct6::chargeThreshold() {
   const Value dt = temptc / chargeSteps;
   Value vc = 0;
   Value vr = tempvc.value();
   for (int counter = 1; counter <= chargeSteps; ++counter) {
-    vc = vc + vr / temprc * dt / tempcc * secondsPerFaradFromMsPerUf;
+    vc = vc + vr / temprc * dt / tempcc * microsecondsPerMs;
     vr = tempvc - vc;
   }
   templ = vc;
@@ -188,8 +218,12 @@ void ct6::writeTime(const Value &milliseconds) {
   Textt.setText(writtenThroughText(milliseconds, " mSecs", {{true, " uSecs"}, {false, " Secs"}}));
 }
 
-void ct6::writeThreshold(const Value &volts) {
-  Textl.setText(writtenThroughText(volts, " Volts", {{true, " mVolts"}}));
+void ct6::writeVolts(forms::TextBox &field, const Value &volts) {
+  field.setText(writtenThroughText(volts, " Volts", {{true, " mVolts"}}));
+}
+
+void ct6::writeResistance(const Value &ohms) {
+  Textr.setText(writtenThroughText(ohms, " Ohms", {{false, " KOhms"}, {false, " MOhms"}}));
 }
 
 } // namespace vx
