@@ -5,38 +5,29 @@
 // number.
 
 #include "runtime/failure.h"
+#include "runtime/number_rules.h"
 #include "runtime/text_rules.h"
 
 #include <cmath>
 
 namespace vx {
-namespace {
-
-Value finite(double result) {
-  if (!std::isfinite(result))
-    throw CalcFailure("overflow");
-  return {result};
-}
-
-} // namespace
-
 Value Pow(const Value &base, const Value &exponent) {
   const double b = toDouble(base);
   const double e = toDouble(exponent);
   if (b == 0.0 && e < 0.0)
     throw CalcFailure("division by zero");
-  return finite(std::pow(b, e));
+  return detail::finite(std::pow(b, e));
 }
 
 Value Log(const Value &value) {
   const double x = toDouble(value);
   if (!(x > 0.0))
     throw CalcFailure("invalid argument");
-  return finite(std::log(x));
+  return detail::finite(std::log(x));
 }
 
 Value Exp(const Value &value) {
-  return finite(std::exp(toDouble(value)));
+  return detail::finite(std::exp(toDouble(value)));
 }
 
 } // namespace vx

@@ -26,6 +26,9 @@ ScannedNumber scanNumber(std::string_view text, bool blanksInside);
 // else is a CalcFailure.
 double textToNumber(std::string_view text);
 
+// The number itself; a CalcFailure ("overflow") when it is no finite number.
+double finite(double number);
+
 // Rounds to the nearest whole number, ties to the even one.
 double roundHalfEven(double number);
 

@@ -51,12 +51,6 @@ Number numberOf(const Value &value) {
   return {}; // GCOVR_EXCL_LINE: type() is always one of the cases above
 }
 
-Value finite(double result) {
-  if (!std::isfinite(result))
-    throw CalcFailure("overflow");
-  return {result};
-}
-
 // An Integer result that overflows becomes a Long, a Long one a Double.
 Value widened(std::int64_t result, bool integer) {
   if (integer && fits<std::int16_t>(result))
@@ -71,7 +65,7 @@ template <typename Operation> Value arithmetic(const Value &a, const Value &b, O
   const Number x = numberOf(a);
   const Number y = numberOf(b);
   if (x.kind == Number::Kind::Double || y.kind == Number::Kind::Double)
-    return finite(op(x.asDouble(), y.asDouble()));
+    return detail::finite(op(x.asDouble(), y.asDouble()));
   return widened(op(x.whole, y.whole),
                  x.kind == Number::Kind::Integer && y.kind == Number::Kind::Integer);
 }
@@ -146,7 +140,7 @@ Value operator/(const Value &a, const Value &b) {
   const double dividend = toDouble(a);
   if (divisor == 0.0)
     throw CalcFailure("division by zero");
-  return finite(dividend / divisor);
+  return detail::finite(dividend / divisor);
 }
 
 Value operator-(const Value &a) {
@@ -177,6 +171,12 @@ bool operator>=(const Value &a, const Value &b) {
 
 std::string join(const Value &a, const Value &b) {
   return toText(a) + toText(b);
+}
+
+double detail::finite(double number) {
+  if (!std::isfinite(number))
+    throw CalcFailure("overflow");
+  return number;
 }
 
 } // namespace vx

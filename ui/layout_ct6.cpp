@@ -22,8 +22,6 @@ namespace vx::ui {
 
 namespace {
 
-// Wide enough for a full-length result such as "0.333333333333333 uFarad".
-constexpr int fieldCharacters = 26;
 // The drawing's height is shared by four bands of fields, top to bottom:
 // source, resistor and node, capacitor and leakage, ground.
 constexpr int bands = 4;
@@ -34,10 +32,7 @@ QVBoxLayout *band(FormView &view, std::initializer_list<const char *> letters) {
   column->addStretch();
   for (const char *letter : letters) {
     QWidget *field = view.widget(std::string("Text") + letter);
-    // The unit words begin with blanks that separate them from the number.
-    field->setFont(fixedPitchFont());
-    const QFontMetrics metrics(field->font());
-    field->setMinimumWidth(metrics.horizontalAdvance(QString(fieldCharacters, QLatin1Char('0'))));
+    shapeResultField(field);
     auto *row = new QHBoxLayout;
     row->addWidget(field, 1);
     row->addWidget(view.widget(std::string("Check") + letter));

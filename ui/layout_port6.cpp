@@ -36,18 +36,6 @@ QSize glyphSize(int height) {
   return {height * 36 / 45, height};
 }
 
-// Square, just big enough for its one character.
-void shapeSquare(QWidget *box) {
-  const int side = box->sizeHint().height();
-  box->setFixedSize(side, side);
-}
-
-void centreLabel(QWidget *label) {
-  if (auto *text = qobject_cast<QLabel *>(label)) {
-    text->setAlignment(Qt::AlignCenter);
-  }
-}
-
 // The notes carry the warning, whose blanks line its words up, so they
 // use the fixed-pitch font and are wide enough for its longest line.
 void shapeNote(QWidget *note) {
@@ -63,7 +51,7 @@ void shapeNote(QWidget *note) {
   note->setMinimumWidth(widest + metrics.averageCharWidth() * 2);
 }
 
-QGridLayout *pinRows(FormView &view) {
+QGridLayout *segmentRows(FormView &view) {
   auto *grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(2);
@@ -189,7 +177,7 @@ QHBoxLayout *row(FormView &view) {
 
 void layoutPort6(FormView &view) {
   auto *pins = new QVBoxLayout;
-  pins->addLayout(pinRows(view));
+  pins->addLayout(segmentRows(view));
   pins->addStretch(1);
   pins->addLayout(values(view));
 

@@ -33,18 +33,6 @@ constexpr const char *upperLabels[] = {"Label21", "Label22", "Label23", "Label24
 constexpr const char *notes[] = {"Text10", "Text11", "Text12", "Text13",
                                  "Text14", "Text15", "Text16", "Text17"};
 
-// A pin box just big enough for its one character, as wide as it is high.
-void shapePin(QWidget *pin) {
-  const int side = pin->sizeHint().height();
-  pin->setFixedSize(side, side);
-}
-
-void centreLabel(QWidget *label) {
-  if (auto *text = qobject_cast<QLabel *>(label)) {
-    text->setAlignment(Qt::AlignCenter);
-  }
-}
-
 // Wide enough for the longest line of the help text "Info" shows there.
 int noteWidth(const QFontMetrics &metrics) {
   int widest = 0;
@@ -62,11 +50,11 @@ QGridLayout *pinRows(FormView &view) {
     QWidget *note = view.widget(notes[row]);
     note->setMinimumWidth(width);
     grid->addWidget(note, row, 0);
-    shapePin(view.widget(lowerPins[row]));
+    shapeSquare(view.widget(lowerPins[row]));
     grid->addWidget(view.widget(lowerPins[row]), row, 1);
     centreLabel(view.widget(lowerLabels[row]));
     grid->addWidget(view.widget(lowerLabels[row]), row, 2);
-    shapePin(view.widget(upperPins[row]));
+    shapeSquare(view.widget(upperPins[row]));
     grid->addWidget(view.widget(upperPins[row]), row, 3);
     centreLabel(view.widget(upperLabels[row]));
     grid->addWidget(view.widget(upperLabels[row]), row, 4);

@@ -6,18 +6,11 @@
 
 #include "ui/layouts.h"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace vx::ui {
-
-namespace {
-// Wide enough for the longest result, a cut number with a unit word such
-// as "-333.3334  milliAmps", with room to spare.
-constexpr int fieldCharacters = 26;
-} // namespace
 
 void layoutWavo6(FormView &view) {
   auto *outer = new QVBoxLayout(&view);
@@ -27,10 +20,7 @@ void layoutWavo6(FormView &view) {
   for (const char *letter : {"v", "r", "a", "w"}) {
     QWidget *field = view.widget(std::string("Text") + letter);
     QWidget *given = view.widget(std::string("Check") + letter);
-    // The unit words begin with blanks that separate them from the number.
-    field->setFont(fixedPitchFont());
-    const QFontMetrics metrics(field->font());
-    field->setMinimumWidth(metrics.horizontalAdvance(QString(fieldCharacters, QLatin1Char('0'))));
+    shapeResultField(field);
     fields->addWidget(field, row, 0);
     fields->addWidget(given, row, 1);
     ++row;

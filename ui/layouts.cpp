@@ -3,7 +3,29 @@
 
 #include "ui/layouts.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 namespace vx::ui {
+
+void shapeSquare(QWidget *box) {
+  const int side = box->sizeHint().height();
+  box->setFixedSize(side, side);
+}
+
+void centreLabel(QWidget *label) {
+  if (auto *text = qobject_cast<QLabel *>(label)) {
+    text->setAlignment(Qt::AlignCenter);
+  }
+}
+
+void shapeResultField(QWidget *field) {
+  constexpr int characters = 26;
+  // The unit words begin with blanks that separate them from the number.
+  field->setFont(fixedPitchFont());
+  const QFontMetrics metrics(field->font());
+  field->setMinimumWidth(metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))));
+}
 
 LayoutFunction layoutFor(std::string_view formName) {
   if (formName == "vexlo") {

@@ -9,7 +9,7 @@ namespace vx::ui {
 
 namespace {
 constexpr std::string_view glyphPrefix = "led";
-constexpr int segments = 7;
+constexpr int segmentCount = 7;
 } // namespace
 
 QString describePicture(std::string_view picture) {
@@ -28,14 +28,14 @@ QString describePicture(std::string_view picture) {
       pattern = -1;
     }
   }
-  if (pattern < 0 || pattern >= (1 << segments)) {
+  if (pattern < 0 || pattern >= (1 << segmentCount)) {
     return {};
   }
   if (pattern == 0) {
     return QStringLiteral("blank");
   }
   QString lit = QStringLiteral("segments");
-  for (int segment = 0; segment < segments; ++segment) {
+  for (int segment = 0; segment < segmentCount; ++segment) {
     if ((pattern & (1 << segment)) != 0) {
       lit += QLatin1Char(' ');
       lit += QLatin1Char(static_cast<char>('a' + segment));
