@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vx::test {
 namespace {
@@ -98,7 +99,7 @@ constexpr Character characters[] = {
 std::string pinsFor(std::string_view lit, const Letters &letters, bool pulldown) {
   std::string states;
   for (const char *letter : letters) {
-    const bool on = std::string_view(letter).size() == 1 && lit.find(letter[0]) != lit.npos;
+    const bool on = lit.find(letter[0]) != lit.npos;
     states += on != pulldown ? '1' : '0';
   }
   return states;
@@ -150,6 +151,15 @@ TEST(Port6, PinsAndSegmentButtonsAreWiredToTheirSegments) {
       EXPECT_EQ(w.f.Text9.text(), "0") << i;
     }
   }
+  // Letters are whole lower-case texts: ab passes the check as a but
+  // drives nothing, and neither does A.
+  for (const auto &[letter, warned] : {std::pair{"ab", false}, std::pair{"A", true}}) {
+    w.setLetters({letter, "b", "c", "d", "e", "f", "g", "h"});
+    w.f.Text1.userClicked();
+    EXPECT_EQ(w.digit(), "led0 ledp") << letter;
+    EXPECT_EQ(w.f.Text11.text() == "Check segment assignments", warned) << letter;
+    w.f.Text1.userClicked();
+  }
 }
 
 struct Typed {
@@ -184,6 +194,7 @@ TEST(Port6, TypedValuesSetThePins) {
     w.type(row.before);
     w.type(row.typed);
     EXPECT_EQ(w.f.Text9.text(), row.shown);
+    EXPECT_EQ(w.f.Text9.selStart(), static_cast<int>(std::string_view(row.shown).size()));
     EXPECT_EQ(w.pins(), row.pins);
     EXPECT_EQ(w.f.Label_de.caption(), row.pulldown);
     EXPECT_EQ(w.digit(), row.digit);
