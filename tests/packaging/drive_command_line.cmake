@@ -32,26 +32,11 @@ if(NOT header MATCHES "^89504e470d0a1a0a0000000d49484452" OR header MATCHES "000
   string(APPEND failures "screenshot: ${picture} is no PNG picture of the window: ${header}\n")
 endif()
 
-# A file nobody may read; root reads anything, but not a write-only
-# kernel setting.
-set(unreadable ${SCRATCH}/unreadable.drive)
-file(WRITE ${unreadable} "echo read anyway\n")
-file(CHMOD ${unreadable} PERMISSIONS OWNER_WRITE)
-execute_process(COMMAND test -r ${unreadable} RESULT_VARIABLE readable)
-if(readable EQUAL 0)
-  set(unreadable /proc/sys/vm/drop_caches)
-  execute_process(COMMAND test -r ${unreadable} RESULT_VARIABLE readable)
-  if(readable EQUAL 0)
-    message(FATAL_ERROR "no unreadable file to try: ${unreadable} is readable")
-  endif()
-endif()
-
 expect_misuse("'bogus'" ARGS --bogus ${no_platform})
 expect_misuse("'x'" ARGS -x ${script} ${no_platform})
 expect_misuse("'${SCRATCH}/missing.drive'" ARGS ${SCRATCH}/missing.drive ${no_platform})
 expect_misuse("'${SCRATCH}'" ARGS ${SCRATCH} ${no_platform})
 expect_misuse("directory" ARGS ${SCRATCH} ${no_platform})
-expect_misuse("'${unreadable}'" ARGS ${unreadable} ${no_platform})
 expect_misuse("'second.drive'" ARGS ${script} second.drive ${no_platform})
 expect_misuse("'${script}'" ARGS - ${script} ${no_platform})
 
