@@ -39,6 +39,7 @@ TEST(ValueArithmetic, WholeNumbersWidenDivisionGivesADoubleTextIsReadStrictly) {
   const std::pair<std::function<Value()>, const char *> cases[] = {
       {[] { return Value(32766) + Value(1); }, "Integer 32767"},
       {[] { return Value(32767) + Value(1); }, "Long 32768"},
+      {[] { return Value(-32767) - Value(1); }, "Integer -32768"},
       {[] { return Value(-32768) - Value(1); }, "Long -32769"},
       {[] { return -Value::integer(-32768); }, "Long 32768"},
       {[] { return Value(181) * Value(181); }, "Integer 32761"},
@@ -52,11 +53,8 @@ TEST(ValueArithmetic, WholeNumbersWidenDivisionGivesADoubleTextIsReadStrictly) {
       {[] { return Value("12") + Value("30"); }, "String 1230"},
       {[] { return Value() + Value("x"); }, "String x"},
       {[] { return Value(" 12 ") + Value(30); }, "Double 42"},
-      {[] { return Value("12") - Value("2"); }, "Double 10"},
       {[] { return Value("abc") + Value(1); }, "fails"},
-      {[] { return Value("1 2") - Value(1); }, "fails"},
-      {[] { return vx::join(Value(12.5), " M3"); }, "String 12.5 M3"},
-      {[] { return vx::join(Value(), " M3"); }, "String  M3"}};
+      {[] { return Value("1 2") - Value(1); }, "fails"}};
   for (std::size_t row = 0; row < std::size(cases); ++row)
     EXPECT_EQ(described(cases[row].first), cases[row].second) << "row " << row;
 }
