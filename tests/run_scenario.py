@@ -1,18 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Vexlo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs one scenario script through vexlo-drive and checks its output.
-
-A scenario is a driver script whose lines carry their expected output:
-
-    get wavo6.Textw => "36  Watts"       expects  wavo6.Textw = "36  Watts"
-    var wavo6.tempa => Double 3          expects  wavo6.tempa = Double 3
-    show nowhere => ! line 9: ...        a refusal, or any other line: the whole line
-
-A line without " => " must print nothing. The driver gets the script with
-the expectations cut off, line for line, so refusals keep their numbers.
-With --update the script is rewritten with what the driver printed (check
-every changed line by hand before committing it).
-"""
+"""Runs a scenario through vexlo-drive: a script whose lines carry what they
+print after " => ", the value alone for get and var (`get wavo6.Textw =>
+"36  Watts"`), the whole line otherwise, refusals included. A line without
+it prints nothing. The driver gets the script line for line without them,
+so refusals keep their numbers. --update writes what was printed instead."""
 import argparse
 import re
 import subprocess
@@ -21,39 +13,21 @@ import sys
 ARROW = " => "
 
 
-def split(line):
-    command, arrow, expected = line.partition(ARROW)
-    return command.rstrip(), (expected if arrow else None)
-
-
-def expected_line(command, value):
+def reading(command):
     match = re.match(r"(get|var) (\S+)$", command.strip())
-    return f"{match.group(2)} = {value}" if match and not value.startswith("! line ") else value
+    return match.group(2) + " = " if match else None
 
 
-def value_of(command, printed):
-    match = re.match(r"(get|var) (\S+)$", command.strip())
-    prefix = f"{match.group(2)} = " if match else None
-    return printed[len(prefix):] if prefix and printed.startswith(prefix) else printed
-
-
-def printing(command):
-    words = command.split(maxsplit=1)
-    return bool(words) and not words[0].startswith("#") and words[0] in ("get", "var", "echo")
-
-
-def pair_output(commands, printed):
-    """What each script line printed, None for nothing: a refusal names its
-    line, and get, var and echo print one line each."""
+def printed_by_line(commands, output):
+    """A refusal names its line; get, var and echo print one line each."""
     lines, at = [], 0
     for number, command in enumerate(commands, 1):
-        mine = None
-        if at < len(printed) and printed[at].startswith(f"! line {number}:"):
-            mine, at = printed[at], at + 1
-        elif printing(command) and at < len(printed):
-            mine, at = printed[at], at + 1
-        lines.append(mine)
-    return lines, printed[at:]
+        words = command.split(maxsplit=1)
+        prints = bool(words) and words[0] in ("get", "var", "echo")
+        refused = at < len(output) and output[at].startswith(f"! line {number}:")
+        lines.append(output[at] if (refused or prints) and at < len(output) else None)
+        at += lines[-1] is not None
+    return lines, output[at:]
 
 
 def main():
@@ -62,35 +36,33 @@ def main():
     parser.add_argument("--update", action="store_true")
     parser.add_argument("script")
     args = parser.parse_args()
-
     with open(args.script, encoding="utf-8") as f:
-        source = f.read().split("\n")
-    if source and source[-1] == "":
-        source.pop()
-    commands, expectations = zip(*(split(line) for line in source)) if source else ((), ())
+        pairs = [line.partition(ARROW) for line in f.read().splitlines()]
+    commands = [command.rstrip() for command, _, _ in pairs]
+    wanted = [(reading(c) or "") + v if a and not v.startswith("! line ") else (v if a else None)
+              for c, (_, a, v) in zip(commands, pairs)]
     run = subprocess.run([args.driver], input="\n".join(commands) + "\n", capture_output=True,
                          text=True, timeout=120, check=False)
-    printed, leftover = pair_output(commands, run.stdout.splitlines())
+    printed, beyond = printed_by_line(commands, run.stdout.splitlines())
 
     if args.update:
         with open(args.script, "w", encoding="utf-8") as f:
-            for command, mine in zip(commands, printed):
-                f.write(command + ("" if mine is None else ARROW + value_of(command, mine)) + "\n")
+            for command, line in zip(commands, printed):
+                prefix = reading(command)
+                if line is not None and prefix and line.startswith(prefix):
+                    line = line[len(prefix):]
+                f.write(command + ("" if line is None else ARROW + line) + "\n")
         return 0
 
-    faults = []
-    for number, (command, expected, mine) in enumerate(zip(commands, expectations, printed), 1):
-        want = None if expected is None else expected_line(command, expected)
-        if want != mine:
-            faults.append(f"line {number}: {command}\n    expected: {want}\n    printed:  {mine}")
-    faults += [f"printed beyond the script: {line}" for line in leftover]
-    refusing = any(e is not None and e.startswith("! line ") for e in expectations)
-    if run.returncode != (1 if refusing else 0):
-        faults.append(f"exit status {run.returncode}, expected {1 if refusing else 0}")
+    faults = [f"line {n}: {c}\n    expected: {w}\n    printed:  {p}"
+              for n, (c, w, p) in enumerate(zip(commands, wanted, printed), 1) if w != p]
+    faults += [f"printed beyond the script: {line}" for line in beyond]
+    status = 1 if any(w and w.startswith("! line ") for w in wanted) else 0
+    if run.returncode != status:
+        faults.append(f"exit status {run.returncode}, expected {status}")
     if faults:
         print("\n".join(faults + ([run.stderr] if run.stderr else [])))
-        return 1
-    return 0
+    return 1 if faults else 0
 
 
 if __name__ == "__main__":
