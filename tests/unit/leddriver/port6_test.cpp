@@ -7,6 +7,7 @@
 
 #include "forms/registry.h"
 #include "leddriver/port6.h"
+#include "unit/open_window.h"
 
 #include <gtest/gtest.h>
 
@@ -19,17 +20,11 @@
 namespace vx::test {
 namespace {
 
-port6 &open(forms::Registry &registry) {
-  registry.add("port6", [](forms::Registry &r) { return std::make_unique<port6>(r); });
-  registry.show("port6");
-  return static_cast<port6 &>(*registry.existing("port6"));
-}
-
 using Letters = std::array<const char *, 8>;
 
 struct Window {
   forms::Registry registry;
-  port6 &f = open(registry);
+  port6 &f = openWindow<port6>(registry, "port6");
 
   void setLetters(const Letters &letters) {
     const std::array<forms::TextBox *, 8> boxes{&f.Text18, &f.Text19, &f.Text20, &f.Text21,

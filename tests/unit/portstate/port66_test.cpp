@@ -7,6 +7,7 @@
 
 #include "forms/registry.h"
 #include "portstate/port66.h"
+#include "unit/open_window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,9 @@
 namespace vx::test {
 namespace {
 
-port66 &open(forms::Registry &registry) {
-  registry.add("port66", [](forms::Registry &r) { return std::make_unique<port66>(r); });
-  registry.show("port66");
-  return static_cast<port66 &>(*registry.existing("port66"));
-}
-
 struct Window {
   forms::Registry registry;
-  port66 &f = open(registry);
+  port66 &f = openWindow<port66>(registry, "port66");
 
   void type(const std::string &text) {
     f.Text9.setFocus();
