@@ -3,6 +3,7 @@
 
 #include "random/engine.h"
 
+#include "forms/registry.h"
 #include "tools/driver.h"
 #include "tools/json_text.h"
 #include "tools/readings.h"
@@ -22,15 +23,6 @@ namespace vx::random {
 
 namespace {
 
-bool isEvent(const std::string &line) {
-  using drive::Verb;
-  const drive::ReadLine read = drive::readLine(line);
-  const auto *command = read ? std::get_if<drive::Command>(&*read) : nullptr;
-  return command != nullptr && command->verb != Verb::Wait && command->verb != Verb::Get &&
-         command->verb != Verb::Var && command->verb != Verb::Screenshot &&
-         command->verb != Verb::Echo;
-}
-
 std::vector<ui::FormView *> views() {
   std::vector<ui::FormView *> found;
   for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -41,7 +33,8 @@ std::vector<ui::FormView *> views() {
   return found;
 }
 
-// What the widget shows, written as `get` writes its control's value.
+// What the widget shows, written as `get` writes its control's value; a
+// button's caption is left out, written with its mnemonics escaped.
 std::optional<std::string> shownBy(const QWidget &widget) {
   if (const auto *edit = qobject_cast<const QLineEdit *>(&widget)) {
     return drive::quoteJson(edit->text().toStdString());
@@ -55,54 +48,52 @@ std::optional<std::string> shownBy(const QWidget &widget) {
   if (const auto *picture = qobject_cast<const ui::PictureWidget *>(&widget)) {
     return drive::quoteJson(picture->picture());
   }
-  return std::nullopt; // a button's caption is written with its mnemonics escaped
-}
-
-// Every widget shows what its control holds, is visible exactly when the
-// control is, and lies inside its window.
-std::optional<Failure> checkWidgets(const ui::FormView &view) {
-  for (const forms::Control *control : view.form().controls()) {
-    const QWidget *widget = view.widget(control->name());
-    if (widget == nullptr) {
-      continue;
-    }
-    const std::string target = view.form().name() + "." + control->name();
-    const std::optional<std::string> shown = shownBy(*widget);
-    const std::optional<std::string> held = drive::readProperty(*control, "");
-    // Text that is no UTF-8 cannot be shown as it is held.
-    if (shown && QString::fromStdString(*shown) != QString::fromStdString(held.value_or(""))) {
-      return Failure{"widget " + target, target + " shows " + *shown + " but holds " + *held};
-    }
-    const bool visible = drive::readProperty(*control, "visible") == "true";
-    if (widget->isVisibleTo(&view) != visible ||
-        (visible && !view.rect().contains(widget->geometry()))) {
-      return Failure{"visible " + target, target + " is not shown as visible " +
-                                              (visible ? "true" : "false") + " inside its window"};
-    }
-  }
   return std::nullopt;
 }
 
-// A pin box (Text1 to Text8 bits 0 to 7, Text21 to Text28 bits 8 to 15)
-// shows its bit of the port value whenever the value box holds a whole
-// number the port can take.
-std::optional<Failure> checkPins(const forms::Form &form) {
+// Every widget shows what its control holds (text that is no UTF-8 as Qt
+// shows it), is visible exactly when the control is, and lies inside its
+// window; and a pin box (Text1 to Text8 bits 0 to 7, Text21 to Text28 bits
+// 8 to 15) shows its bit of the port value whenever the value box holds a
+// whole number the port can take.
+std::optional<Failure> checkWindow(const ui::FormView &view) {
+  const forms::Form &form = view.form();
+  for (const forms::Control *control : form.controls()) {
+    const QWidget *widget = view.widget(control->name());
+    const std::string target = form.name() + "." + control->name();
+    const auto shown = widget == nullptr ? std::nullopt : shownBy(*widget);
+    const std::string held = drive::readProperty(*control, "").value_or("");
+    if (shown && QString::fromStdString(*shown) != QString::fromStdString(held)) {
+      return Failure{"widget", QString("%1 shows %2 but holds %3")
+                                   .arg(target.c_str(), shown->c_str(), held.c_str())
+                                   .toStdString()};
+    }
+    const bool visible = drive::readProperty(*control, "visible") == "true";
+    if (widget != nullptr && (widget->isVisibleTo(&view) != visible ||
+                              (visible && !view.rect().contains(widget->geometry())))) {
+      return Failure{"visible", QString("%1 is not shown inside its window as visible %2")
+                                    .arg(target.c_str(), visible ? "true" : "false")
+                                    .toStdString()};
+    }
+  }
   const int bits = form.name() == "port66" ? 16 : form.name() == "port6" ? 8 : 0;
   const auto text = [&](const std::string &box) {
     return forms::as<forms::TextBox>(*form.control(box)).text();
   };
   const std::string value = bits == 0 ? "" : text("Text9");
   if (value.empty() || value.size() > 5 ||
-      !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+      value.find_first_not_of("0123456789") != std::string::npos ||
       std::stoul(value) >= (1U << bits)) {
     return std::nullopt;
   }
   for (int bit = 0; bit < bits; ++bit) {
     const std::string pin = "Text" + std::to_string(bit < 8 ? bit + 1 : bit + 13);
     if (text(pin) != ((std::stoul(value) >> bit) & 1U ? "1" : "0")) {
-      return Failure{"pins " + form.name(), form.name() + "." + pin + " shows \"" + text(pin) +
-                                                "\" for bit " + std::to_string(bit) + " of " +
-                                                value};
+      return Failure{"pins", QString("%1.%2 shows \"%3\" for bit %4 of %5")
+                                 .arg(form.name().c_str(), pin.c_str(), text(pin).c_str())
+                                 .arg(bit)
+                                 .arg(value.c_str())
+                                 .toStdString()};
     }
   }
   return std::nullopt;
@@ -110,43 +101,41 @@ std::optional<Failure> checkPins(const forms::Form &form) {
 
 class Program {
 public:
-  std::string run(const std::string &lines) {
-    out_.str("");
-    std::istringstream in(lines);
+  void run(const std::string &line) {
+    std::istringstream in(line);
     (void)driver_.run(in);
-    return out_.str();
   }
 
-  // The windows the driver reads as open are the ones shown, each as its
-  // model holds it, and the program runs exactly while one is open.
-  std::optional<Failure> check(std::vector<const forms::Form *> &open, bool &ended) {
-    const std::string read = run("get vexlo.open\nget wavo6.open\nget ct6.open\n"
-                                 "get port66.open\nget port6.open\n");
-    ended = read.find("the program has ended") != std::string::npos;
+  // The windows open are the ones shown, each checked, and the program runs
+  // exactly while one is open.
+  std::optional<Failure> check(std::vector<const forms::Form *> &open) {
+    const std::vector<ui::FormView *> shown = views();
     open.clear();
-    for (const ui::FormView *view : views()) {
-      const std::string &name = view->form().name();
-      if (!view->isVisible() || read.find(name + ".open = true") == std::string::npos) {
-        return Failure{"shown", name + " is left on the screen, or behind it, while not open"};
+    for (const std::string &name : registry_.names()) {
+      const auto view = std::find_if(shown.begin(), shown.end(), [&](const ui::FormView *v) {
+        return v->form().name() == name && v->isVisible();
+      });
+      if (registry_.isOpen(name) != (view != shown.end())) {
+        return Failure{"shown", name + " is open or shown, but not both"};
       }
-      open.push_back(&view->form());
-      if (auto failure = checkWidgets(*view); failure || (failure = checkPins(view->form()))) {
-        return failure;
+      if (view != shown.end()) {
+        open.push_back(&(*view)->form());
+        if (auto failure = checkWindow(**view)) {
+          return failure;
+        }
       }
     }
-    std::size_t opened = 0;
-    for (auto at = read.find("= true"); at != std::string::npos; at = read.find("= true", at + 1)) {
-      ++opened;
-    }
-    if (opened != open.size() || ended == !open.empty()) {
-      return Failure{"open", "these windows are not what is shown:\n" + read};
+    if (shown.size() != open.size() || registry_.ended() == !open.empty()) {
+      return Failure{"open", "a closed window is left behind, or the program runs on without one"};
     }
     return std::nullopt;
   }
+  [[nodiscard]] bool ended() const { return registry_.ended(); }
 
 private:
   std::ostringstream out_;
   drive::Driver driver_{out_};
+  forms::Registry &registry_ = views().front()->form().registry();
 };
 
 } // namespace
@@ -156,16 +145,20 @@ Played play(const Source &next) {
   {
     Program program;
     std::vector<const forms::Form *> open;
-    bool ended = false;
-    played.failure = program.check(open, ended);
-    for (std::optional<std::string> line; !played.failure && !ended && (line = next(open));) {
-      if (!isEvent(*line)) {
+    played.failure = program.check(open);
+    for (std::optional<std::string> line;
+         !played.failure && !program.ended() && (line = next(open));) {
+      const drive::ReadLine read = drive::readLine(*line);
+      const auto *command = read ? std::get_if<drive::Command>(&*read) : nullptr;
+      using enum drive::Verb;
+      if (command == nullptr || command->verb == Wait || command->verb == Get ||
+          command->verb == Var || command->verb == Screenshot || command->verb == Echo) {
         continue;
       }
       played.events.push_back(*line);
       try {
-        (void)program.run(*line + "\n");
-        played.failure = program.check(open, ended);
+        program.run(*line);
+        played.failure = program.check(open);
       } catch (const std::exception &e) {
         played.failure = Failure{"exception", std::string("an exception escaped: ") + e.what()};
       }
@@ -182,18 +175,18 @@ Played play(const Source &next) {
 // A scenario's expectations after " => " are cut off, so scenarios replay
 // as they stand.
 Played play(const std::vector<std::string> &lines) {
-  std::size_t at = 0;
+  auto at = lines.begin();
   return play([&](const std::vector<const forms::Form *> & /*open*/) -> std::optional<std::string> {
-    if (at == lines.size()) {
+    if (at == lines.end()) {
       return std::nullopt;
     }
-    const std::string &line = lines[at++];
+    const std::string &line = *at++;
     return line.substr(0, line.find(" => "));
   });
 }
 
 std::string shrunkScript(std::vector<std::string> events, const Failure &failure, int trials) {
-  Failure last = failure;
+  std::string message = failure.message;
   for (std::size_t stretch = events.size() / 2; stretch > 0; stretch /= 2) {
     for (std::size_t at = 0; at + stretch <= events.size() && trials-- > 0;) {
       std::vector<std::string> rest = events;
@@ -202,13 +195,13 @@ std::string shrunkScript(std::vector<std::string> events, const Failure &failure
       const Played again = play(rest);
       if (again.failure && again.failure->kind == failure.kind) {
         events = again.events;
-        last = *again.failure;
+        message = again.failure->message;
       } else {
         at += stretch;
       }
     }
   }
-  std::string script = "# " + last.message + "\n";
+  std::string script = "# " + message + "\n";
   for (const std::string &line : events) {
     script += line + "\n";
   }

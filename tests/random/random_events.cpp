@@ -96,41 +96,36 @@ private:
   std::mt19937_64 rng_;
 };
 
-constexpr int shrinkTrials = 300;
-constexpr std::size_t eventsPerProgram = 300;
+// Tells the failure, if any, with the shortest script found that still fails.
+bool failed(const std::string &where, const Played &played) {
+  if (played.failure) {
+    std::cout << where << ": " << played.failure->message << "\n"
+              << vx::random::shrunkScript(played.events, *played.failure, 300);
+  }
+  return played.failure.has_value();
+}
 
+// A fresh program every 300 events at most, the log written as they are made.
 int randomEvents(std::uint64_t seed, std::uint64_t events, std::ofstream &log) {
   RandomSource source(seed);
-  std::uint64_t done = 0;
-  int programs = 0;
-  while (done < events) {
-    std::size_t left = std::min<std::uint64_t>(events - done, eventsPerProgram);
-    ++programs;
+  for (std::uint64_t done = 0; done < events;) {
+    std::uint64_t left = std::min<std::uint64_t>(events - done, 300);
     const Played played = vx::random::play([&](const std::vector<const vx::forms::Form *> &open) {
-      if (left == 0) {
-        return std::optional<std::string>();
-      }
-      --left;
-      std::string line = source.next(open);
-      if (log.is_open()) {
-        log << line << std::endl;
-      }
-      return std::optional(line);
+      const std::string line = left-- > 0 ? source.next(open) : "";
+      log << line << (line.empty() ? "" : "\n") << std::flush;
+      return line.empty() ? std::nullopt : std::optional(line);
     });
     done += played.events.size();
-    if (played.failure) {
-      std::cout << "event " << done << " of seed " << seed << ": " << played.failure->message
-                << "\n"
-                << vx::random::shrunkScript(played.events, *played.failure, shrinkTrials);
+    if (failed("event " + std::to_string(done) + " of seed " + std::to_string(seed), played)) {
       return 1;
     }
   }
-  std::cout << done << " events in " << programs << " program runs, seed " << seed << "\n";
+  std::cout << events << " events, seed " << seed << "\n";
   return 0;
 }
 
 int replay(const QStringList &scripts) {
-  int failed = 0;
+  int failures = 0;
   for (const QString &name : scripts) {
     std::ifstream script(name.toStdString());
     std::vector<std::string> lines;
@@ -141,14 +136,10 @@ int replay(const QStringList &scripts) {
       std::cerr << "random_events: cannot read '" << name.toStdString() << "'\n";
       return vx::cli::usageStatus;
     }
-    if (const Played played = vx::random::play(lines); played.failure) {
-      std::cout << name.toStdString() << ": " << played.failure->message << "\n"
-                << vx::random::shrunkScript(played.events, *played.failure, shrinkTrials);
-      ++failed;
-    }
+    failures += failed(name.toStdString(), vx::random::play(lines)) ? 1 : 0;
   }
-  std::cout << scripts.size() << " scripts replayed, " << failed << " failed\n";
-  return failed == 0 ? 0 : 1;
+  std::cout << scripts.size() << " scripts replayed, " << failures << " failed\n";
+  return failures == 0 ? 0 : 1;
 }
 
 } // namespace
