@@ -9,21 +9,9 @@
 #include "tools/script.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
-
-namespace {
-
-void require(bool holds, const char *what) {
-  if (!holds) {
-    std::fputs(what, stderr);
-    std::abort();
-  }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char *>(data), size);
@@ -31,15 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   for (std::string line; std::getline(script, line);) {
     const vx::drive::ReadLine read = vx::drive::readLine(line);
     const auto *refusal = read ? std::get_if<vx::drive::Refusal>(&*read) : nullptr;
-    require(refusal == nullptr || !refusal->reason.empty(), "a refusal without a reason\n");
+    if (refusal != nullptr && refusal->reason.empty()) {
+      std::abort(); // a refusal without a reason
+    }
   }
   const std::string quoted = vx::drive::quoteJson(bytes);
   const auto parsed = vx::drive::parseJsonString(quoted);
-  require(parsed && parsed->value == bytes && parsed->consumed == quoted.size(),
-          "a quoted text not read back\n");
   const vx::drive::ReadLine read = vx::drive::readLine("paste vexlo.Text1 " + quoted);
   const auto *command = read ? std::get_if<vx::drive::Command>(&*read) : nullptr;
-  require(command != nullptr && command->text == bytes, "a pasted text changed\n");
+  if (!parsed || parsed->value != bytes || parsed->consumed != quoted.size() ||
+      command == nullptr || command->text != bytes) {
+    std::abort(); // a quoted text that does not read back
+  }
   (void)vx::drive::parseJsonString(bytes);
   return 0;
 }

@@ -18,11 +18,10 @@
 
 extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv) {
   vx::drive::prepareHeadlessToolkit();
-  // Made once and never destroyed: at exit the toolkit's own globals go
-  // first, and an application destroyed after them would touch them.
+  // Never destroyed: at exit the toolkit's own globals go first, and an
+  // application destroyed after them would touch them.
   static int qtArgc = 1;
-  static const auto *application = new QApplication(qtArgc, *argv);
-  (void)application;
+  new QApplication(qtArgc, *argv);
   return 0;
 }
 
@@ -32,12 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   for (std::string line; std::getline(script, line);) {
     lines.push_back(line);
   }
-  const vx::random::Played played = vx::random::play(lines);
-  if (played.failure) {
-    std::cerr << played.failure->message << "\n";
-    for (const std::string &event : played.events) {
-      std::cerr << event << "\n";
-    }
+  if (const vx::random::Played played = vx::random::play(lines); played.failure) {
+    std::cerr << vx::random::shrunkScript(played.events, *played.failure, 0);
     std::abort();
   }
   return 0;

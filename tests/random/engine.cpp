@@ -125,6 +125,13 @@ public:
         }
       }
     }
+    // Keys go to the control that has its window's focus.
+    const QWidget *focus = QApplication::focusWidget();
+    const auto *view = focus == nullptr ? nullptr : qobject_cast<ui::FormView *>(focus->window());
+    const forms::Control *active = view == nullptr ? nullptr : view->form().activeControl();
+    if (view != nullptr && (active == nullptr || view->widget(active->name()) != focus)) {
+      return Failure{"focus", view->form().name() + " has the focus away from its control"};
+    }
     if (shown.size() != open.size() || registry_.ended() == !open.empty()) {
       return Failure{"open", "a closed window is left behind, or the program runs on without one"};
     }

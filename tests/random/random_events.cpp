@@ -4,9 +4,6 @@
 // Drives all five windows with seeded random events, or replays scripts,
 // through the engine's checks; a failure is printed as the shortest
 // vexlo-drive script found that still fails.
-//
-//   random_events [--seed S] [--events N] [--log FILE]
-//   random_events --replay SCRIPT...
 
 #include "cli/command_line.h"
 #include "random/engine.h"
@@ -22,6 +19,7 @@
 
 namespace {
 
+using vx::forms::Form;
 using vx::random::Played;
 
 // Texts that numbers, unit marks and boxes must survive, between the bars.
@@ -31,37 +29,36 @@ const QStringList hostile =
             "Check segment assignments|\u00e9|\u20ac|\U0001f600|\x7f")
         .split('|');
 
+// Events aimed at the open windows, as a person aims at the screen.
 class RandomSource {
 public:
   explicit RandomSource(std::uint64_t seed) : rng_(seed) {}
 
-  // Aimed at an open window, as a person aims at the screen.
-  std::string next(const std::vector<const vx::forms::Form *> &open) {
+  std::string next(const std::vector<const Form *> &open) {
     using enum vx::forms::ControlKind;
-    const vx::forms::Form &form = *open[below(open.size())];
-    const auto at = [&](const std::vector<vx::forms::ControlKind> &kinds) {
+    const Form &form = *open[below(open.size())];
+    const auto at = [&](std::initializer_list<vx::forms::ControlKind> kinds) {
       std::vector<std::string> names;
       for (const vx::forms::Control *c : form.controls()) {
         if (std::find(kinds.begin(), kinds.end(), c->kind()) != kinds.end()) {
           names.push_back(c->name());
         }
       }
-      return form.name() + "." + names[below(names.size())] + " ";
+      return form.name() + "." + names[below(names.size())];
     };
-    // The keys the windows act on, weighted up against all the others.
+    // The keys the windows act on are weighted up against all the others.
     constexpr std::array<int, 16> acted{13,  8,   46,  16,  56,  106, 107, 108,
                                         109, 110, 111, 187, 188, 189, 190, 191};
     constexpr std::array<const char *, 5> windows{"vexlo", "wavo6", "ct6", "port66", "port6"};
     const std::size_t roll = below(100);
+    const std::size_t key = below(2) == 0 ? acted[below(acted.size())] : 1 + below(255);
     return roll < 30   ? "click " + at({Button, CheckBox, TextBox, Image})
-           : roll < 50 ? "type " + at({TextBox}) + vx::drive::quoteJson(text(8))
-           : roll < 65
-               ? "paste " + at({TextBox}) + vx::drive::quoteJson(text(below(20) == 0 ? 10000 : 24))
-           : roll < 80
-               ? "key " + form.name() + " " +
-                     std::to_string(below(2) == 0 ? acted[below(acted.size())] : 1 + below(255))
+           : roll < 50 ? "type " + at({TextBox}) + " " + vx::drive::quoteJson(text(8))
+           : roll < 65 ? "paste " + at({TextBox}) + " " +
+                             vx::drive::quoteJson(text(below(20) == 0 ? 10000 : 24))
+           : roll < 80 ? "key " + form.name() + " " + std::to_string(key)
            : roll < 85 ? "focus " + at({Button, CheckBox, TextBox})
-           : roll < 90 ? "caret " + at({TextBox}) + std::to_string(below(30))
+           : roll < 90 ? "caret " + at({TextBox}) + " " + std::to_string(below(30))
            : roll < 95 ? "tick " + form.name()
            : roll < 98 ? std::string("show ") + windows[below(windows.size())]
                        : "close " + form.name();
@@ -76,19 +73,14 @@ private:
   std::string text(std::size_t longest) {
     static const std::string alphabet = "0123456789.eEdD+-&HhOo kKmMuUnNpP*,\tabcdefgh ";
     const std::size_t roll = below(10);
-    std::string made;
-    if (roll < 4) {
-      made = hostile[static_cast<qsizetype>(below(hostile.size()))].toStdString();
-    } else if (roll < 9) {
-      for (std::size_t i = below(std::min<std::size_t>(longest, 20) + 1); i > 0; --i) {
-        made += alphabet[below(alphabet.size())];
-      }
-    } else {
-      const std::string unit =
-          hostile[static_cast<qsizetype>(below(hostile.size()))].toStdString() + "9";
-      while (made.size() + unit.size() <= longest) {
-        made += unit;
-      }
+    const std::string unit = hostile[static_cast<qsizetype>(below(hostile.size()))].toStdString();
+    std::string made = roll < 4 ? unit : "";
+    for (std::size_t n = roll < 4 || roll == 9 ? 0 : below(std::min<std::size_t>(longest, 20) + 1);
+         n > 0; --n) {
+      made += alphabet[below(alphabet.size())];
+    }
+    while (roll == 9 && made.size() + unit.size() < longest) {
+      made += unit + "9";
     }
     return made.substr(0, longest);
   }
@@ -105,12 +97,12 @@ bool failed(const std::string &where, const Played &played) {
   return played.failure.has_value();
 }
 
-// A fresh program every 300 events at most, the log written as they are made.
+// A fresh program every 300 events at most, each event logged as it is made.
 int randomEvents(std::uint64_t seed, std::uint64_t events, std::ofstream &log) {
   RandomSource source(seed);
   for (std::uint64_t done = 0; done < events;) {
     std::uint64_t left = std::min<std::uint64_t>(events - done, 300);
-    const Played played = vx::random::play([&](const std::vector<const vx::forms::Form *> &open) {
+    const Played played = vx::random::play([&](const std::vector<const Form *> &open) {
       const std::string line = left-- > 0 ? source.next(open) : "";
       log << line << (line.empty() ? "" : "\n") << std::flush;
       return line.empty() ? std::nullopt : std::optional(line);
@@ -132,11 +124,9 @@ int replay(const QStringList &scripts) {
     for (std::string line; std::getline(script, line);) {
       lines.push_back(line);
     }
-    if (!script.eof()) {
-      std::cerr << "random_events: cannot read '" << name.toStdString() << "'\n";
-      return vx::cli::usageStatus;
-    }
-    failures += failed(name.toStdString(), vx::random::play(lines)) ? 1 : 0;
+    const Played played = script.eof() ? vx::random::play(lines)
+                                       : Played{{}, vx::random::Failure{"read", "cannot be read"}};
+    failures += failed(name.toStdString(), played) ? 1 : 0;
   }
   std::cout << scripts.size() << " scripts replayed, " << failures << " failed\n";
   return failures == 0 ? 0 : 1;
@@ -171,10 +161,10 @@ int main(int argc, char *argv[]) {
       line.wholeNumber(QStringLiteral("seed"), 0, std::numeric_limits<std::uint64_t>::max());
   const auto events =
       line.wholeNumber(QStringLiteral("events"), 0, std::numeric_limits<int>::max());
+  const bool replaying = line.isSet(QStringLiteral("replay"));
   if (!seed || !events) {
     return vx::cli::usageStatus;
   }
-  const bool replaying = line.isSet(QStringLiteral("replay"));
   if (replaying == line.operands().isEmpty()) {
     return line.misuse(replaying ? "--replay needs one or more scripts"
                                  : "unexpected argument '" + line.operands().front().toStdString() +
