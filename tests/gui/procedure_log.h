@@ -24,26 +24,18 @@ public:
       const QString name = QString::fromStdString(control->name());
       wrap(control->onGotFocus, name + "_GotFocus");
       wrap(control->onLostFocus, name + "_LostFocus");
-      switch (control->kind()) {
-      case vx::forms::ControlKind::TextBox: {
-        auto &box = static_cast<vx::forms::TextBox &>(*control);
-        wrap(box.onChange, name + "_Change");
-        wrap(box.onClick, name + "_Click");
-        wrap(box.onKeyDown, name + "_KeyDown");
-        wrap(box.onKeyPress, name + "_KeyPress");
-        break;
-      }
-      case vx::forms::ControlKind::Button:
-        wrap(static_cast<vx::forms::Button &>(*control).onClick, name + "_Click");
-        break;
-      case vx::forms::ControlKind::CheckBox:
-        wrap(static_cast<vx::forms::CheckBox &>(*control).onClick, name + "_Click");
-        break;
-      case vx::forms::ControlKind::Image:
-        wrap(static_cast<vx::forms::Image &>(*control).onClick, name + "_Click");
-        break;
-      default:
-        break;
+      using namespace vx::forms;
+      if (auto *box = as<TextBox>(control)) {
+        wrap(box->onChange, name + "_Change");
+        wrap(box->onClick, name + "_Click");
+        wrap(box->onKeyDown, name + "_KeyDown");
+        wrap(box->onKeyPress, name + "_KeyPress");
+      } else if (auto *button = as<Button>(control)) {
+        wrap(button->onClick, name + "_Click");
+      } else if (auto *check = as<CheckBox>(control)) {
+        wrap(check->onClick, name + "_Click");
+      } else if (auto *image = as<Image>(control)) {
+        wrap(image->onClick, name + "_Click");
       }
     }
   }

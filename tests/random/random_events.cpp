@@ -1,53 +1,147 @@
 // SPDX-FileCopyrightText: 2026 The Vexlo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drives all five windows with random events, seeded and reproducible,
-// checking after every event what must always hold. A failure is shrunk
-// to the shortest run of events that still fails and printed as a
-// vexlo-drive script.
-//
-//   random_events [--seed S] [--events N] [--session N] [--log FILE]
-//   random_events --reopen N
-//   random_events --replay SCRIPT...
+// Drives all five windows with seeded random events, or replays scripts,
+// through the engine's checks; a failure is printed as the shortest
+// vexlo-drive script found that still fails.
 
 #include "cli/command_line.h"
-#include "random/catalog.h"
-#include "random/event_source.h"
-#include "random/reopen.h"
-#include "random/replay.h"
+#include "random/engine.h"
 #include "tools/headless_toolkit.h"
+#include "tools/json_text.h"
 
 #include <QApplication>
 
-#include <chrono>
-#include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <limits>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
+#include <random>
 
 namespace {
 
-struct Options {
-  std::uint64_t seed = 1;
-  long events = 20000;
-  std::size_t session = 300; // events before a fresh program is started anyway
-  int reopen = 0;
-  std::vector<std::string> replay;
+using vx::forms::Form;
+using vx::random::Played;
+
+// Texts that numbers, unit marks and boxes must survive, between the bars.
+const QStringList hostile =
+    QString("1e999|&HFFFFFFFFFF|-1e20|1e308|1e-320|&H|&O|&HFFFF|&H80000000|-&H8000|NaN|inf|-|.|"
+            "1.5.3|4k7|65535|65536|255|256|  1 2  |\t\n|1D308|-.5|1,5|2147483648|mSecs|\"|\\|"
+            "Check segment assignments|\u00e9|\u20ac|\U0001f600|\x7f")
+        .split('|');
+
+// Events aimed at the open windows, as a person aims at the screen.
+class RandomSource {
+public:
+  explicit RandomSource(std::uint64_t seed) : rng_(seed) {}
+
+  std::string next(const std::vector<const Form *> &open) {
+    using enum vx::forms::ControlKind;
+    const Form &form = *open[below(open.size())];
+    const auto at = [&](std::initializer_list<vx::forms::ControlKind> kinds) {
+      std::vector<std::string> names;
+      for (const vx::forms::Control *c : form.controls()) {
+        if (std::find(kinds.begin(), kinds.end(), c->kind()) != kinds.end()) {
+          names.push_back(c->name());
+        }
+      }
+      return form.name() + "." + names[below(names.size())];
+    };
+    // The keys the windows act on are weighted up against all the others.
+    constexpr std::array<int, 16> acted{13,  8,   46,  16,  56,  106, 107, 108,
+                                        109, 110, 111, 187, 188, 189, 190, 191};
+    constexpr std::array<const char *, 5> windows{"vexlo", "wavo6", "ct6", "port66", "port6"};
+    const std::size_t roll = below(100);
+    const std::size_t key = below(2) == 0 ? acted[below(acted.size())] : 1 + below(255);
+    return roll < 30   ? "click " + at({Button, CheckBox, TextBox, Image})
+           : roll < 50 ? "type " + at({TextBox}) + " " + vx::drive::quoteJson(text(8))
+           : roll < 65 ? "paste " + at({TextBox}) + " " +
+                             vx::drive::quoteJson(text(below(20) == 0 ? 10000 : 24))
+           : roll < 80 ? "key " + form.name() + " " + std::to_string(key)
+           : roll < 85 ? "focus " + at({Button, CheckBox, TextBox})
+           : roll < 90 ? "caret " + at({TextBox}) + " " + std::to_string(below(30))
+           : roll < 95 ? "tick " + form.name()
+           : roll < 98 ? std::string("show ") + windows[below(windows.size())]
+                       : "close " + form.name();
+  }
+
+private:
+  std::size_t below(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
+
+  // A hostile text, random characters, or a hostile text repeated to fill.
+  std::string text(std::size_t longest) {
+    static const std::string alphabet = "0123456789.eEdD+-&HhOo kKmMuUnNpP*,\tabcdefgh ";
+    const std::size_t roll = below(10);
+    const std::string unit = hostile[static_cast<qsizetype>(below(hostile.size()))].toStdString();
+    std::string made = roll < 4 ? unit : "";
+    for (std::size_t n = roll < 4 || roll == 9 ? 0 : below(std::min<std::size_t>(longest, 20) + 1);
+         n > 0; --n) {
+      made += alphabet[below(alphabet.size())];
+    }
+    while (roll == 9 && made.size() + unit.size() < longest) {
+      made += unit + "9";
+    }
+    return made.substr(0, longest);
+  }
+
+  std::mt19937_64 rng_;
 };
 
-vx::cli::CommandLine commandLine() {
+// Tells the failure, if any, with the shortest script found that still fails.
+bool failed(const std::string &where, const Played &played) {
+  if (played.failure) {
+    std::cout << where << ": " << played.failure->message << "\n"
+              << vx::random::shrunkScript(played.events, *played.failure, 300);
+  }
+  return played.failure.has_value();
+}
+
+// A fresh program every 300 events at most, each event logged as it is made.
+int randomEvents(std::uint64_t seed, std::uint64_t events, std::ofstream &log) {
+  RandomSource source(seed);
+  for (std::uint64_t done = 0; done < events;) {
+    std::uint64_t left = std::min<std::uint64_t>(events - done, 300);
+    const Played played = vx::random::play([&](const std::vector<const Form *> &open) {
+      const std::string line = left-- > 0 ? source.next(open) : "";
+      log << line << (line.empty() ? "" : "\n") << std::flush;
+      return line.empty() ? std::nullopt : std::optional(line);
+    });
+    done += played.events.size();
+    if (failed("event " + std::to_string(done) + " of seed " + std::to_string(seed), played)) {
+      return 1;
+    }
+  }
+  std::cout << events << " events, seed " << seed << "\n";
+  return 0;
+}
+
+int replay(const QStringList &scripts) {
+  int failures = 0;
+  for (const QString &name : scripts) {
+    std::ifstream script(name.toStdString());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(script, line);) {
+      lines.push_back(line);
+    }
+    const Played played = script.eof() ? vx::random::play(lines)
+                                       : Played{{}, vx::random::Failure{"read", "cannot be read"}};
+    failures += failed(name.toStdString(), played) ? 1 : 0;
+  }
+  std::cout << scripts.size() << " scripts replayed, " << failures << " failed\n";
+  return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
   vx::cli::CommandLine line({
       .program = "random_events",
       .summary = QStringLiteral(
           "Drives all five windows with random events, seeded and reproducible, and\n"
           "checks after every event what must always hold; a failure is printed as the\n"
-          "shortest vexlo-drive script that still fails. With --reopen, opens and\n"
-          "closes every window instead; with --replay, plays the events of each\n"
-          "vexlo-drive SCRIPT on a new program with the same checks."),
+          "shortest vexlo-drive script found that still fails. With --replay, plays the\n"
+          "events of each vexlo-drive SCRIPT on a new program with the same checks."),
       .operands = QStringLiteral("[SCRIPT...]"),
       .maxOperands = std::numeric_limits<int>::max(),
       .epilogue = {},
@@ -56,136 +150,28 @@ vx::cli::CommandLine commandLine() {
                   QStringLiteral("S"), QStringLiteral("1")});
   line.addOption({QStringLiteral("events"), QStringLiteral("Number of events."),
                   QStringLiteral("N"), QStringLiteral("20000")});
-  line.addOption({QStringLiteral("session"),
-                  QStringLiteral("Events before a fresh program is started anyway."),
-                  QStringLiteral("N"), QStringLiteral("300")});
-  line.addOption({QStringLiteral("reopen"),
-                  QStringLiteral("Open and close every window N times instead."),
-                  QStringLiteral("N"), QStringLiteral("0")});
   line.addOption({QStringLiteral("log"), QStringLiteral("Write every event to FILE as it is made."),
                   QStringLiteral("FILE")});
   line.addOption({QStringLiteral("replay"),
                   QStringLiteral("Replay the events of each SCRIPT instead of random ones.")});
-  return line;
-}
-
-std::optional<Options> readOptions(const vx::cli::CommandLine &line) {
-  constexpr std::uint64_t most = std::numeric_limits<int>::max();
-  const auto seed =
-      line.wholeNumber(QStringLiteral("seed"), 0, std::numeric_limits<std::uint64_t>::max());
-  if (!seed) {
-    return std::nullopt;
-  }
-  const auto events = line.wholeNumber(QStringLiteral("events"), 0, most);
-  if (!events) {
-    return std::nullopt;
-  }
-  const auto session = line.wholeNumber(QStringLiteral("session"), 1, most);
-  if (!session) {
-    return std::nullopt;
-  }
-  const auto reopen = line.wholeNumber(QStringLiteral("reopen"), 0, most);
-  if (!reopen) {
-    return std::nullopt;
-  }
-  Options options{*seed,
-                  static_cast<long>(*events),
-                  static_cast<std::size_t>(*session),
-                  static_cast<int>(*reopen),
-                  {}};
-  for (const QString &script : line.operands()) {
-    options.replay.push_back(script.toStdString());
-  }
-  const bool replaying = line.isSet(QStringLiteral("replay"));
-  if (replaying && options.replay.empty()) {
-    line.misuse("--replay needs one or more scripts");
-    return std::nullopt;
-  }
-  if (!replaying && !options.replay.empty()) {
-    line.misuse("unexpected argument '" + options.replay.front() + "' without --replay");
-    return std::nullopt;
-  }
-  return options;
-}
-
-int randomEvents(const vx::random::Catalog &catalog, const Options &options, std::ofstream &log) {
-  using namespace vx::random;
-  const auto started = std::chrono::steady_clock::now();
-  EventSource source(catalog, options.seed);
-  auto session = std::make_unique<Session>();
-  Observation seen = observe(*session, catalog);
-  std::vector<std::string> history;
-  long sessions = 1;
-  for (long done = 0; done < options.events; ++done) {
-    history.push_back(source.next(seen.open));
-    if (log.is_open()) {
-      log << history.back() << std::endl;
-    }
-    seen = step(*session, catalog, history.back());
-    if (seen.failure) {
-      std::cout << "event " << done + 1 << " of seed " << options.seed << ": "
-                << seen.failure->message << "\n";
-      session.reset();
-      std::cout << failureScript(catalog, history, *seen.failure);
-      return 1;
-    }
-    if (seen.ended || history.size() >= options.session) {
-      session.reset();
-      session = std::make_unique<Session>();
-      seen = observe(*session, catalog);
-      history.clear();
-      ++sessions;
-    }
-  }
-  const auto seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  std::cout << options.events << " events in " << sessions << " program runs, seed " << options.seed
-            << ", " << seconds << " s\n";
-  return 0;
-}
-
-// The events of each script, comments and readings left out, on a new
-// program each.
-int replayScripts(const vx::random::Catalog &catalog, const std::vector<std::string> &scripts) {
-  int failed = 0;
-  for (const std::string &name : scripts) {
-    std::ifstream script(name);
-    std::vector<std::string> events;
-    std::string line;
-    while (std::getline(script, line)) {
-      if (!line.empty() && !line.starts_with('#') && !line.starts_with("get ") &&
-          !line.starts_with("var ") && !line.starts_with("echo")) {
-        events.push_back(line);
-      }
-    }
-    if (!script.eof()) {
-      std::cerr << "cannot read " << name << "\n";
-      return 2;
-    }
-    if (const auto failure = vx::random::replay(catalog, events)) {
-      std::cout << name << ": " << failure->message << "\n"
-                << vx::random::failureScript(catalog, events, *failure);
-      ++failed;
-    }
-  }
-  std::cout << scripts.size() << " scripts replayed, " << failed << " failed\n";
-  return failed == 0 ? 0 : 1;
-}
-
-} // namespace
-
-int main(int argc, char *argv[]) {
-  vx::cli::CommandLine line = commandLine();
   if (const auto stop = line.read(vx::cli::argumentsOf(argc, argv))) {
     return *stop;
   }
-  const std::optional<Options> options = readOptions(line);
-  if (!options) {
+  const auto seed =
+      line.wholeNumber(QStringLiteral("seed"), 0, std::numeric_limits<std::uint64_t>::max());
+  const auto events =
+      line.wholeNumber(QStringLiteral("events"), 0, std::numeric_limits<int>::max());
+  const bool replaying = line.isSet(QStringLiteral("replay"));
+  if (!seed || !events) {
     return vx::cli::usageStatus;
   }
+  if (replaying == line.operands().isEmpty()) {
+    return line.misuse(replaying ? "--replay needs one or more scripts"
+                                 : "unexpected argument '" + line.operands().front().toStdString() +
+                                       "' without --replay");
+  }
   std::ofstream log;
-  if (line.isSet(QStringLiteral("log"))) {
-    const std::string path = line.value(QStringLiteral("log")).toStdString();
+  if (const std::string path = line.value(QStringLiteral("log")).toStdString(); !path.empty()) {
     log.open(path);
     if (!log) {
       return line.misuse("cannot write '" + path + "'");
@@ -194,12 +180,5 @@ int main(int argc, char *argv[]) {
   vx::drive::prepareHeadlessToolkit();
   int qtArgc = 1;
   QApplication qt(qtArgc, argv);
-  const vx::random::Catalog catalog = vx::random::readCatalog();
-  if (!options->replay.empty()) {
-    return replayScripts(catalog, options->replay);
-  }
-  if (options->reopen > 0) {
-    return vx::random::reopenWindows(catalog, options->reopen, std::cout) ? 0 : 1;
-  }
-  return randomEvents(catalog, *options, log);
+  return replaying ? replay(line.operands()) : randomEvents(*seed, *events, log);
 }
