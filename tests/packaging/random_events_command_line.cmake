@@ -11,7 +11,7 @@ set(no_platform ENV QT_QPA_PLATFORM=no-such-platform)
 expect_help_and_version(${no_platform})
 foreach(case
         "--seed;x;'x'" "--seed;-1;'-1'" "--seed;18446744073709551616;--seed" "--seed;--seed"
-        "--events;1.5;--events" "--session;0;--session" "--reopen;1e3;--reopen"
+        "--events;1.5;--events"
         "--bogus;'bogus'" "extra;'extra'" "--replay;--replay")
   list(POP_BACK case names)
   expect_misuse("${names}" ARGS ${case} ${no_platform})
