@@ -16,7 +16,7 @@ run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-qpa-pl
               libqt6svg6 fonts-dejavu-core)
 # What the tests, benchmarks and fuzz targets need besides.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format clang-tidy
-               desktop-file-utils appstream reuse lintian mandoc groff-base dpkg-dev file
+               desktop-file-utils appstream reuse lintian groff-base dpkg-dev file
                python3 python3-pyatspi at-spi2-core dbus xvfb openbox xdotool xclip x11-utils
                imagemagick)
 
