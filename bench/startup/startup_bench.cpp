@@ -4,7 +4,8 @@
 // Start-up and idle cost of Vexlo against the floor of a minimal Qt Widgets
 // program, both measured in one invocation:
 //   - time from process start to the first paint of the main window, and
-//     resident memory then (median of --runs starts of each, alternating);
+//     resident memory and CPU time then (median of --runs starts of each,
+//     alternating); the CPU time varies less with the machine's other load;
 //   - CPU time and paints over --idle seconds with the Ohm's law and
 //     capacitor windows open and ticking (both programs side by side).
 //
@@ -113,6 +114,7 @@ void finish(Running &running) {
 struct StartUp {
   double ms;
   double residentMb;
+  double cpuMs;
 };
 
 std::optional<StartUp> measureStartUp(const std::filesystem::path &program) {
@@ -125,10 +127,11 @@ std::optional<StartUp> measureStartUp(const std::filesystem::path &program) {
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
   finish(*running);
   long kilobytes = 0;
-  if (!line || std::sscanf(line->c_str(), "painted %ld", &kilobytes) != 1) {
+  double cpuMs = 0;
+  if (!line || std::sscanf(line->c_str(), "painted %ld %lf", &kilobytes, &cpuMs) != 2) {
     return std::nullopt;
   }
-  return StartUp{ms, static_cast<double>(kilobytes) / 1024.0};
+  return StartUp{ms, static_cast<double>(kilobytes) / 1024.0, cpuMs};
 }
 
 double median(std::vector<double> values) {
@@ -201,7 +204,7 @@ int main(int argc, char *argv[]) {
   const auto vexlo = besideThisProgram("vexlo_startup_probe");
   const auto floor = besideThisProgram("startup_floor");
 
-  std::vector<double> vexloMs, floorMs, vexloMb, floorMb;
+  std::vector<double> vexloMs, floorMs, vexloMb, floorMb, vexloCpu, floorCpu;
   for (int i = 0; i < runs; ++i) {
     const auto v = measureStartUp(vexlo);
     const auto f = measureStartUp(floor);
@@ -212,11 +215,15 @@ int main(int argc, char *argv[]) {
     vexloMb.push_back(v->residentMb);
     floorMs.push_back(f->ms);
     floorMb.push_back(f->residentMb);
+    vexloCpu.push_back(v->cpuMs);
+    floorCpu.push_back(f->cpuMs);
   }
   std::printf("start-up to first paint, median of %d: vexlo %.1f ms, floor %.1f ms, ratio %.3f\n",
               runs, median(vexloMs), median(floorMs), median(vexloMs) / median(floorMs));
   std::printf("resident memory at first paint:      vexlo %.1f MB, floor %.1f MB, ratio %.3f\n",
               median(vexloMb), median(floorMb), median(vexloMb) / median(floorMb));
+  std::printf("CPU time to first paint:             vexlo %.1f ms, floor %.1f ms, ratio %.3f\n",
+              median(vexloCpu), median(floorCpu), median(vexloCpu) / median(floorCpu));
   if (idleSeconds == 0) {
     return 0;
   }
