@@ -15,9 +15,23 @@
 
 #include <cstdio>
 
+namespace {
+
+// The toolkit's notes about a build machine's environment would only fill
+// the build's log.
+void tellOnlyTrouble(QtMsgType type, const QMessageLogContext & /*context*/,
+                     const QString &message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
   // Drawing into images needs no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(tellOnlyTrouble);
   const QGuiApplication qt(argc, argv);
   const QStringList arguments = QGuiApplication::arguments();
   if (arguments.size() < 4) {
