@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -105,8 +106,13 @@ std::optional<std::string> nextLine(Running &running, int timeoutMs) {
   }
 }
 
-void finish(Running &running) {
+// A program that did not report is stopped, so that the benchmark never
+// waits on one that hangs (a display that never shows its window).
+void finish(Running &running, bool reported) {
   close(running.out);
+  if (!reported) {
+    kill(running.pid, SIGKILL);
+  }
   int status = 0;
   waitpid(running.pid, &status, 0);
 }
@@ -125,7 +131,7 @@ std::optional<StartUp> measureStartUp(const std::filesystem::path &program) {
   }
   const auto line = nextLine(*running, 30000);
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-  finish(*running);
+  finish(*running, line.has_value());
   long kilobytes = 0;
   double cpuMs = 0;
   if (!line || std::sscanf(line->c_str(), "painted %ld %lf", &kilobytes, &cpuMs) != 2) {
@@ -237,8 +243,8 @@ int main(int argc, char *argv[]) {
   }
   const auto vexloIdle = readIdle(*v, idleSeconds);
   const auto floorIdle = readIdle(*f, idleSeconds);
-  finish(*v);
-  finish(*f);
+  finish(*v, vexloIdle.has_value());
+  finish(*f, floorIdle.has_value());
   if (!vexloIdle || !floorIdle) {
     return fail("a program did not report its idle time");
   }
