@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 
 # What building and running Vexlo needs.
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
-              libqt6svg6 fonts-dejavu-core)
+              qt6-wayland libqt6svg6 fonts-dejavu-core)
 # What the tests, benchmarks and fuzz targets need besides.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format clang-tidy
                desktop-file-utils appstream reuse lintian groff-base dpkg-dev file

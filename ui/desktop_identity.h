@@ -12,8 +12,11 @@ namespace vx::ui {
 QString appId();
 
 // Names the running application after its desktop entry and gives every
-// window the program's icon: the desktop theme's if it has one, else the
-// copy built into the program, so it also shows when run from the build tree.
+// window the program's icon, built into the program, so it also shows when
+// run from the build tree. A desktop that matches a window to its entry (by
+// this name, or by the window class under X) shows the entry's icon from
+// its icon theme; looking the icon up in the theme here would cost every
+// start a reading of the theme's whole index.
 void presentAsVexlo();
 
 } // namespace vx::ui

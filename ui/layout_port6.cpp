@@ -8,6 +8,7 @@
 #include "leddriver/port6.h"
 #include "ui/copyable_label.h"
 #include "ui/layouts.h"
+#include "ui/visible_edge.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -121,6 +122,7 @@ QGridLayout *digit(FormView &view) {
   for (const auto &place : buttons) {
     QWidget *button = view.widget(place.button);
     button->setFixedSize(place.size);
+    keepEdgeVisible(*button);
     grid->addWidget(button, place.row, place.column, Qt::AlignCenter);
   }
   grid->addWidget(view.widget("Image1"), 1, 1, 3, 1);

@@ -29,6 +29,20 @@ cli::CommandLine commandLine() {
   });
 }
 
+// Qt's GTK platform theme starts GTK inside the program, and GTK starts its
+// own accessibility bridge, which puts a second, empty "vexlo" on the
+// accessibility bus beside the one Qt's bridge publishes: a screen reader
+// may show the empty one. GTK leaves its bridge out when NO_AT_BRIDGE is
+// set (Qt's does not read it), and reads it only while it starts; true when
+// it was set here, unless the person set it already.
+bool leaveGtkBridgeOut() {
+  if (qEnvironmentVariableIsSet("NO_AT_BRIDGE")) {
+    return false;
+  }
+  qputenv("NO_AT_BRIDGE", "1");
+  return true;
+}
+
 } // namespace
 
 int runProgram(int argc, char *argv[], const std::function<void(Application &)> &started) {
@@ -41,7 +55,12 @@ int runProgram(int argc, char *argv[], const std::function<void(Application &)> 
       return *stop;
     }
   }
+  const bool gtkBridgeLeftOut = leaveGtkBridgeOut();
   QApplication qt(argc, argv);
+  // What Vexlo ever starts keeps its own bridge.
+  if (gtkBridgeLeftOut) {
+    qunsetenv("NO_AT_BRIDGE");
+  }
   if (const auto stop = line.read(QApplication::arguments())) {
     return *stop;
   }

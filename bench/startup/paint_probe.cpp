@@ -71,7 +71,7 @@ bool PaintProbe::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void PaintProbe::firstPaintDone() {
-  std::printf("painted %ld\n", residentKilobytes());
+  std::printf("painted %ld %.1f\n", residentKilobytes(), cpuMilliseconds());
   std::fflush(stdout);
   if (idleMilliseconds() <= 0) {
     quitNow();

@@ -3,7 +3,7 @@
 
 #pragma once
 // Watches a program under measurement from inside: on the first paint of a
-// window it prints "painted <resident kB>" on stdout. With
+// window it prints "painted <resident kB> <cpu ms>" on stdout. With
 // VEXLO_PROBE_IDLE_MS set it then lets `prepareIdle` set the windows up,
 // waits for them to settle, stays idle that long and prints
 // "idle <cpu ms> <paints>" before quitting; otherwise it quits at once.

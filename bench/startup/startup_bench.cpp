@@ -4,7 +4,8 @@
 // Start-up and idle cost of Vexlo against the floor of a minimal Qt Widgets
 // program, both measured in one invocation:
 //   - time from process start to the first paint of the main window, and
-//     resident memory then (median of --runs starts of each, alternating);
+//     resident memory and CPU time then (median of --runs starts of each,
+//     alternating); the CPU time varies less with the machine's other load;
 //   - CPU time and paints over --idle seconds with the Ohm's law and
 //     capacitor windows open and ticking (both programs side by side).
 //
@@ -14,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,8 +106,13 @@ std::optional<std::string> nextLine(Running &running, int timeoutMs) {
   }
 }
 
-void finish(Running &running) {
+// A program that did not report is stopped, so that the benchmark never
+// waits on one that hangs (a display that never shows its window).
+void finish(Running &running, bool reported) {
   close(running.out);
+  if (!reported) {
+    kill(running.pid, SIGKILL);
+  }
   int status = 0;
   waitpid(running.pid, &status, 0);
 }
@@ -113,6 +120,7 @@ void finish(Running &running) {
 struct StartUp {
   double ms;
   double residentMb;
+  double cpuMs;
 };
 
 std::optional<StartUp> measureStartUp(const std::filesystem::path &program) {
@@ -123,12 +131,13 @@ std::optional<StartUp> measureStartUp(const std::filesystem::path &program) {
   }
   const auto line = nextLine(*running, 30000);
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-  finish(*running);
+  finish(*running, line.has_value());
   long kilobytes = 0;
-  if (!line || std::sscanf(line->c_str(), "painted %ld", &kilobytes) != 1) {
+  double cpuMs = 0;
+  if (!line || std::sscanf(line->c_str(), "painted %ld %lf", &kilobytes, &cpuMs) != 2) {
     return std::nullopt;
   }
-  return StartUp{ms, static_cast<double>(kilobytes) / 1024.0};
+  return StartUp{ms, static_cast<double>(kilobytes) / 1024.0, cpuMs};
 }
 
 double median(std::vector<double> values) {
@@ -201,7 +210,7 @@ int main(int argc, char *argv[]) {
   const auto vexlo = besideThisProgram("vexlo_startup_probe");
   const auto floor = besideThisProgram("startup_floor");
 
-  std::vector<double> vexloMs, floorMs, vexloMb, floorMb;
+  std::vector<double> vexloMs, floorMs, vexloMb, floorMb, vexloCpu, floorCpu;
   for (int i = 0; i < runs; ++i) {
     const auto v = measureStartUp(vexlo);
     const auto f = measureStartUp(floor);
@@ -212,11 +221,15 @@ int main(int argc, char *argv[]) {
     vexloMb.push_back(v->residentMb);
     floorMs.push_back(f->ms);
     floorMb.push_back(f->residentMb);
+    vexloCpu.push_back(v->cpuMs);
+    floorCpu.push_back(f->cpuMs);
   }
   std::printf("start-up to first paint, median of %d: vexlo %.1f ms, floor %.1f ms, ratio %.3f\n",
               runs, median(vexloMs), median(floorMs), median(vexloMs) / median(floorMs));
   std::printf("resident memory at first paint:      vexlo %.1f MB, floor %.1f MB, ratio %.3f\n",
               median(vexloMb), median(floorMb), median(vexloMb) / median(floorMb));
+  std::printf("CPU time to first paint:             vexlo %.1f ms, floor %.1f ms, ratio %.3f\n",
+              median(vexloCpu), median(floorCpu), median(vexloCpu) / median(floorCpu));
   if (idleSeconds == 0) {
     return 0;
   }
@@ -230,8 +243,8 @@ int main(int argc, char *argv[]) {
   }
   const auto vexloIdle = readIdle(*v, idleSeconds);
   const auto floorIdle = readIdle(*f, idleSeconds);
-  finish(*v);
-  finish(*f);
+  finish(*v, vexloIdle.has_value());
+  finish(*f, floorIdle.has_value());
   if (!vexloIdle || !floorIdle) {
     return fail("a program did not report its idle time");
   }
