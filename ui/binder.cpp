@@ -85,7 +85,9 @@ void Binder::windowClosed(forms::Form &form) {
 
 void Binder::processEvents() {
   deliverPendingCharacter();
+  ++yielding_;
   QCoreApplication::processEvents();
+  --yielding_;
 }
 
 void Binder::programEnded() {
