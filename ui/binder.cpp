@@ -85,9 +85,7 @@ void Binder::windowClosed(forms::Form &form) {
 
 void Binder::processEvents() {
   deliverPendingCharacter();
-  ++yielding_;
   QCoreApplication::processEvents();
-  --yielding_;
 }
 
 void Binder::programEnded() {

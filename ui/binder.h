@@ -43,9 +43,6 @@ public:
   // while it waits, so a script runs the same on any machine.
   void setTimersLive(bool live);
   [[nodiscard]] bool timersLive() const { return timersLive_; }
-  // Whether an event procedure is letting the waiting events run: the
-  // event that started it is not over yet.
-  [[nodiscard]] bool lettingEventsRun() const { return yielding_ > 0; }
   void setProgramEndedHandler(std::function<void()> handler) { onEnded_ = std::move(handler); }
 
   // Replaces the whole text of a text box as one edit of the person's.
@@ -99,7 +96,6 @@ private:
   void deliverCharacter(QObject *destination, const QKeyEvent &event);
   std::unique_ptr<PendingKey> pending_;
   QObject *delivering_ = nullptr;
-  int yielding_ = 0;
   // Open windows, the most recently shown last: closing the active window
   // hands the activation to the one shown before it.
   std::vector<std::string> showOrder_;

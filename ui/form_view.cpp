@@ -42,7 +42,7 @@ void FormView::addWidget(const forms::Control &control, QWidget *widget) {
 
 ResultAnnouncer *FormView::announcer() {
   if (announcer_ == nullptr && QAccessible::isActive()) {
-    announcer_ = new ResultAnnouncer(*this, binder_);
+    announcer_ = new ResultAnnouncer(*this);
   }
   return announcer_;
 }

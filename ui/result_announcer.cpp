@@ -4,7 +4,6 @@
 #include "ui/result_announcer.h"
 
 #include "ui/accessible_names.h"
-#include "ui/binder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,8 +35,7 @@ ResultNotice::ResultNotice(QWidget &window) : QWidget(&window) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-ResultAnnouncer::ResultAnnouncer(QWidget &window, const Binder &binder)
-    : QObject(&window), window_(window), binder_(binder) {}
+ResultAnnouncer::ResultAnnouncer(QWidget &window) : QObject(&window), window_(window) {}
 
 void ResultAnnouncer::changed(QWidget &result, const QString &name, const QString &before) {
   const bool known = std::any_of(changes_.begin(), changes_.end(), [&result](const Change &change) {
@@ -53,11 +51,6 @@ void ResultAnnouncer::changed(QWidget &result, const QString &name, const QStrin
 }
 
 void ResultAnnouncer::tellChanges() {
-  // A procedure that lets waiting events run is still in its event.
-  if (binder_.lettingEventsRun()) {
-    QMetaObject::invokeMethod(this, &ResultAnnouncer::tellChanges, Qt::QueuedConnection);
-    return;
-  }
   // Told in the order a person reads the window: top to bottom, left to
   // right.
   const auto place = [this](const Change &change) {

@@ -7,8 +7,8 @@
 // the window's notification, a widget of no size that nobody sees, is
 // shown again with the news as its name, and screen readers speak a
 // notification that is shown. The results one event changes are told
-// together once the event is over; what changed and changed back says
-// nothing.
+// together, in one message, once the event loop has them; what changed
+// and changed back says nothing.
 
 #include <QPointer>
 #include <QString>
@@ -17,8 +17,6 @@
 #include <vector>
 
 namespace vx::ui {
-
-class Binder;
 
 // What screen readers are shown; never seen, never focused, no Tab stop.
 class ResultNotice : public QWidget {
@@ -31,7 +29,7 @@ class ResultAnnouncer : public QObject {
   Q_OBJECT
 public:
   // A child of the window; its notification is made on the first news.
-  ResultAnnouncer(QWidget &window, const Binder &binder);
+  explicit ResultAnnouncer(QWidget &window);
 
   // A result's label or field, `name` to a screen reader, has been
   // showing `before` until now.
@@ -48,7 +46,6 @@ private:
     QString before;
   };
   QWidget &window_;
-  const Binder &binder_;
   std::vector<Change> changes_;
   ResultNotice *notice_ = nullptr;
 };
