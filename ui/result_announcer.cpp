@@ -29,10 +29,9 @@ QString shownText(const QWidget &result) {
 } // namespace
 
 ResultNotice::ResultNotice(QWidget &window) : QWidget(&window) {
-  // Outside every layout, so the window keeps its size and arrangement.
+  // No size, outside every layout: nothing to see or click, and the window
+  // keeps its size and arrangement. A plain widget takes no focus.
   setGeometry(0, 0, 0, 0);
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
 }
 
 ResultAnnouncer::ResultAnnouncer(QWidget &window) : QObject(&window), window_(window) {}

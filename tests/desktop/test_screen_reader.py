@@ -21,13 +21,17 @@ class ScreenReader(DesktopCase):
         self.hears("Result 42")
         self.assertEqual(self.focused(main), "Second number")
         self.assertEqual(self.text(main, "Result"), "Result 42")
-        # The same sum again is no news: the next thing heard is the total.
-        self.click(main, "Add")
+        # Divide again writes its message, then the same quotient: no news;
+        # the next thing heard is the total.
+        self.click(main, "Divide")
+        self.hears("Result 0.4")
+        self.click(main, "Divide")
         self.type("5")
         self.key("Return")
         self.hears("First number 317")
-        # The colour code writes five lines in one event: one message, and
-        # nothing of the field being typed in or of the emptied result line.
+        # The colour code writes four display lines, field 2 and the result
+        # line in one event: one message, without the field in the focus or
+        # the result line now blank.
         self.click(main, "First number")
         self.key("ctrl+a")
         self.type("4.7k")
