@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -205,7 +206,38 @@ QString fallbackName(const forms::Control &control) {
   return name.isEmpty() ? QString::fromStdString(control.name()) : name;
 }
 
+// Where each window writes its results: the main window's fields take
+// the operator keys' results too.
+bool isResultOf(std::string_view formName, std::string_view controlName) {
+  static const std::map<std::string_view, std::set<std::string_view>> results{
+      {"vexlo",
+       {"Text1", "Text2", "answer", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
+        "Label7", "Label8"}},
+      {"wavo6", {"Textv", "Textr", "Texta", "Textw"}},
+      {"ct6", {"Textv", "Textr", "Textl", "Textt", "Textc", "Texta", "Textd", "Textf", "Label1"}},
+      {"port66", {"Text9", "Label_hex", "Label_he", "Label_de"}},
+      {"port6", {"Text9", "Label_de"}},
+  };
+  const auto found = results.find(formName);
+  return found != results.end() && found->second.count(controlName) != 0;
+}
+
 } // namespace
+
+bool showsResult(const forms::Form &form, const forms::Control &control) {
+  return isResultOf(form.name(), control.name());
+}
+
+QString spokenResult(const QString &name, const QString &shown) {
+  QString value = shown.simplified();
+  if (value.isEmpty()) {
+    return name;
+  }
+  if (value.contains(name, Qt::CaseInsensitive)) {
+    return value;
+  }
+  return name + QLatin1Char(' ') + value;
+}
 
 QString accessibleName(const forms::Form &form, const forms::Control &control) {
   if (const Table *names = tableFor(form.name())) {

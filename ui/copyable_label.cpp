@@ -3,8 +3,12 @@
 
 #include "ui/copyable_label.h"
 
+#include "ui/form_view.h"
+#include "ui/result_announcer.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -19,11 +23,50 @@ void makeCopyable(QLabel &label) {
       &label, &QLabel::customContextMenuRequested, &label, [&label](const QPoint &position) {
         auto *menu = new QMenu(&label);
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        // A screen reader finds the menu named after what it copies.
+        menu->setAccessibleName(label.accessibleName());
         menu->addAction(QObject::tr("&Copy"), &label, [&label] { copyToClipboard(label); });
         // Not exec(): the window's timers and a quit request
         // go on while the menu is open.
         menu->popup(label.mapToGlobal(position));
       });
+}
+
+namespace {
+
+class CopyKey : public QObject {
+public:
+  CopyKey(FormView &window, QLabel &line) : QObject(&line), window_(window), line_(line) {
+    window.installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject * /*watched*/, QEvent *event) override {
+    if (event->type() != QEvent::KeyPress) {
+      return false;
+    }
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_R || key->modifiers() != Qt::ControlModifier) {
+      return false;
+    }
+    if (!key->isAutoRepeat()) {
+      copyToClipboard(line_);
+      if (ResultAnnouncer *announcer = window_.announcer()) {
+        announcer->say(QObject::tr("%1 copied").arg(line_.accessibleName()));
+      }
+    }
+    return true;
+  }
+
+private:
+  FormView &window_;
+  QLabel &line_;
+};
+
+} // namespace
+
+void copyOnKey(FormView &window, QLabel &line) {
+  new CopyKey(window, line);
 }
 
 void copyToClipboard(const QLabel &label) {

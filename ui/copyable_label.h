@@ -12,7 +12,15 @@ class QLabel;
 
 namespace vx::ui {
 
+class FormView;
+
 void makeCopyable(QLabel &label);
+
+// Ctrl+R anywhere in the window copies the whole line and tells a screen
+// reader so. The key comes to the window only after the window's key-down
+// procedures have seen it and the focused control has let it pass (no
+// control of a window takes Ctrl+R), so nothing else changes.
+void copyOnKey(FormView &window, QLabel &line);
 
 // What "Copy" puts on the clipboard: the selection, or the whole line.
 void copyToClipboard(const QLabel &label);

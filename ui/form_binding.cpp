@@ -8,6 +8,7 @@
 #include "ui/form_view.h"
 #include "ui/layouts.h"
 #include "ui/picture_widget.h"
+#include "ui/result_announcer.h"
 #include "ui/text_positions.h"
 
 #include <QCheckBox>
@@ -203,7 +204,9 @@ void FormBinding::controlChanged(forms::Control &control) {
     auto *edit = static_cast<QLineEdit *>(widget);
     const QString text = toQt(box.text());
     if (edit->text() != text) {
+      const QString before = edit->text();
       edit->setText(text);
+      announceIfResult(control, *edit, before);
     }
     const int position = utf16Position(text, box.selStart());
     if (edit->cursorPosition() != position) {
@@ -218,10 +221,16 @@ void FormBinding::controlChanged(forms::Control &control) {
     auto *qtLabel = static_cast<QLabel *>(widget);
     const QString caption = toQt(label.caption());
     if (qtLabel->text() != caption) {
+      const QString before = qtLabel->text();
       qtLabel->setText(caption);
-      // The accessible name says what the label is; screen readers read
-      // what it shows from the description.
-      qtLabel->setAccessibleDescription(caption);
+      if (showsResult(form_, control)) {
+        // Flat review reads a label by its name: a result's says what it
+        // is and what it shows.
+        qtLabel->setAccessibleName(spokenResult(accessibleName(form_, control), caption));
+        announceIfResult(control, *qtLabel, before);
+      } else {
+        qtLabel->setAccessibleDescription(caption);
+      }
     }
     setToolTipIfChanged(qtLabel, label.toolTip());
     visible = label.visible();
@@ -259,6 +268,17 @@ void FormBinding::controlChanged(forms::Control &control) {
     widget->setVisible(visible);
   }
   syncing_ = wasSyncing;
+}
+
+void FormBinding::announceIfResult(const forms::Control &control, QWidget &widget,
+                                   const QString &before) {
+  // What the window shows as it opens is no news.
+  if (!view_->isVisible() || !showsResult(form_, control)) {
+    return;
+  }
+  if (ResultAnnouncer *announcer = view_->announcer()) {
+    announcer->changed(widget, accessibleName(form_, control), before);
+  }
 }
 
 void FormBinding::focusChanged(forms::Control * /*control*/) {

@@ -54,6 +54,9 @@ private:
   void applyTabOrder();
   void syncTimer(const forms::Timer &timer);
   void showModelFocus();
+  // A procedure changed what the control's widget shows: news if it is a
+  // result.
+  void announceIfResult(const forms::Control &control, QWidget &widget, const QString &before);
 
   forms::Form &form_;
   Binder &binder_;

@@ -5,15 +5,18 @@
 
 #include "forms/registry.h"
 #include "ui/binder.h"
+#include "ui/field_accessibility.h"
+#include "ui/result_announcer.h"
 #include "ui/window_accessibility.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontDatabase>
 
 namespace vx::ui {
 
 FormView::FormView(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {
-  describeWindowsAsWindows();
+  describeWindowsToScreenReaders();
   setWindowTitle(QString::fromStdString(form.caption()));
   setObjectName(QString::fromStdString(form.name()));
 }
@@ -37,6 +40,13 @@ void FormView::addWidget(const forms::Control &control, QWidget *widget) {
   widgets_.emplace(control.name(), widget);
 }
 
+ResultAnnouncer *FormView::announcer() {
+  if (announcer_ == nullptr && QAccessible::isActive()) {
+    announcer_ = new ResultAnnouncer(*this);
+  }
+  return announcer_;
+}
+
 void FormView::closeEvent(QCloseEvent *event) {
   if (binder_.registry().isOpen(form_.name())) {
     // The window model decides: its unload procedure runs and the binder
@@ -53,6 +63,14 @@ void FormView::changeEvent(QEvent *event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
     binder_.windowActivated(form_);
   }
+}
+
+bool FormView::focusNextPrevChild(bool next) {
+  if (!QWidget::focusNextPrevChild(next)) {
+    return false;
+  }
+  reportCaretAfterFocus(focusWidget());
+  return true;
 }
 
 QFont fixedPitchFont() {

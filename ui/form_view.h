@@ -18,6 +18,7 @@
 namespace vx::ui {
 
 class Binder;
+class ResultAnnouncer;
 
 class FormView : public QWidget {
   Q_OBJECT
@@ -33,14 +34,20 @@ public:
 
   void addWidget(const forms::Control &control, QWidget *widget);
 
+  // Tells a screen reader the window's results as they appear; made on
+  // first use, and only while assistive technology listens.
+  [[nodiscard]] ResultAnnouncer *announcer();
+
 protected:
   void closeEvent(QCloseEvent *event) override;
   void changeEvent(QEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   forms::Form &form_;
   Binder &binder_;
   std::map<std::string, QWidget *, std::less<>> widgets_;
+  ResultAnnouncer *announcer_ = nullptr;
 };
 
 // A font whose characters all have one width, for texts whose blanks carry

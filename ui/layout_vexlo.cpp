@@ -45,8 +45,10 @@ void layoutVexlo(FormView &view) {
     widget->setMinimumWidth(width);
     outer->addWidget(widget);
   }
-  // Results can be selected and copied.
-  makeCopyable(*qobject_cast<QLabel *>(view.widget("answer")));
+  // Results can be selected and copied, the result line by a key as well.
+  auto *result = qobject_cast<QLabel *>(view.widget("answer"));
+  makeCopyable(*result);
+  copyOnKey(view, *result);
   for (const char *name :
        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
     auto *line = qobject_cast<QLabel *>(view.widget(name));

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A screen reader is told that each of the program's windows is a window
-// (a frame, named by its title), not an anonymous pane.
+// What a screen reader is told each part of a window is: the window a
+// window (a frame, named by its title), not an anonymous pane; the text
+// fields fields it reads right (ui/field_accessibility.h); the window's
+// hidden notice a notification, which screen readers speak when it shows.
 
 namespace vx::ui {
 
 // Safe to call more than once; only the first call does anything.
-void describeWindowsAsWindows();
+void describeWindowsToScreenReaders();
 
 } // namespace vx::ui

@@ -1,168 +1,252 @@
+#!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vexlo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What every desktop test case shares: a fresh Vexlo on the suite's
-display, real key presses and mouse clicks through XTEST (xdotool), the
-clipboard through xclip, and pictures of the windows when a case fails."""
+"""desktop.py PROGRAM LOGS MODULE...: the real program on a
+private X display (Xvfb, openbox, a D-Bus session with the accessibility
+bus), driven by XTEST keys and clicks (xdotool), read over AT-SPI as a
+screen reader reads it. Anything missing fails the run, named; every process
+the run starts, and whatever those leave behind, ends with the run."""
 
+import contextlib
 import ctypes
+import importlib.util
 import os
-import re
+import select
+import shutil
+import signal
 import subprocess
+import sys
+import tempfile
+import time
 import unittest
 
-from screen_reader import Program
-from session import stop, wait_until
+NEEDED = [("Xvfb", "xvfb"), ("openbox", "openbox"), ("xdotool", "xdotool"), ("xclip", "xclip"),
+          ("xprop", "x11-utils"), ("dbus-daemon", "dbus"),
+          ("/usr/libexec/at-spi-bus-launcher", "at-spi2-core")]
+SESSION = None
+VEXLO = None
+pyatspi = None  # imported once the session's buses are set
 
-SESSION = None  # the suite's Session, set by run_desktop.py
-VEXLO = None  # the program under test
-ARTIFACTS = None  # where logs and pictures of failed cases go
+
+class Missing(Exception):
+    pass
+
+
+def wait_until(condition, what, timeout=10):
+    """Polls condition() while letting AT-SPI events in, until it gives a
+    true value (returned) or the time is up (a failure naming what)."""
+    from gi.repository import GLib
+    deadline = time.monotonic() + timeout
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError("gave up waiting for " + what)
+        time.sleep(0.02)
+
+
+class Session:
+    def __init__(self, logs):
+        self.logs, self.processes = logs, []
+        os.makedirs(logs, exist_ok=True)
+        # Daemons that detach (the accessibility bus, its registry) come back
+        # to this process, so close() finds them.
+        ctypes.CDLL(None).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
+        self.home = tempfile.mkdtemp(prefix="vexlo-desktop-")
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("DISPLAY", "WAYLAND", "DBUS_", "XDG_", "QT_", "AT_SPI"))}
+        self.env["XDG_RUNTIME_DIR"] = self.home
+        try:
+            self.env["DISPLAY"] = ":" + self.announced(
+                "Xvfb -displayfd {} -screen 0 1280x1024x24 -nolisten tcp")
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced(
+                "dbus-daemon --session --nofork --print-address={}")
+            self.start(["openbox", "--sm-disable"])
+            self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+            for what, command, found in (
+                    ("openbox", "xprop -root _NET_SUPPORTING_WM_CHECK", "window id"),
+                    ("the accessibility bus", "dbus-send --session --print-reply "
+                     "--dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress", "unix:")):
+                try:
+                    wait_until(lambda: found in self.run(command.split()).stdout, what, 20)
+                except AssertionError:
+                    raise Missing(what + " did not start") from None
+        except BaseException:
+            self.close()
+            raise
+
+    def announced(self, command):
+        """Starts a daemon that writes where it listens to the descriptor in
+        place of {}; returns what it wrote."""
+        read, write = os.pipe()
+        self.start(command.format(write).split(), pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as said:
+            line = said.readline().strip() if select.select([said], [], [], 20)[0] else ""
+        if not line:
+            raise Missing(command.split()[0] + " did not start")
+        return line
+
+    def start(self, args, env=None, **kw):
+        with open(os.path.join(self.logs, os.path.basename(args[0]) + ".log"), "ab") as out:
+            process = subprocess.Popen(args, env=env or self.env, stdin=subprocess.DEVNULL,
+                                       stdout=out, stderr=out, start_new_session=True, **kw)
+        self.processes.append(process)
+        return process
+
+    def run(self, args):
+        return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=20)
+
+    def close(self):
+        for process in reversed(self.processes):
+            stop(process)
+        self.processes = []
+        me = str(os.getpid())
+        for entry in filter(str.isdigit, os.listdir("/proc")):
+            with contextlib.suppress(OSError, IndexError):
+                with open("/proc/%s/stat" % entry) as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[1] == me:
+                        os.kill(int(entry), signal.SIGKILL)
+                        os.waitpid(int(entry), 0)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def stop(process):
+    """Ends a process started by Session.start and its whole group."""
+    with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
+        os.killpg(process.pid, signal.SIGTERM)
+        process.wait(3)
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(process.pid, signal.SIGKILL)  # what is left of the group
+    process.wait()
 
 
 class DesktopCase(unittest.TestCase):
-    def setUp(self):
-        self.vexlo = SESSION.start(
-            [VEXLO], "vexlo-%s.log" % self.id().rsplit(".", 1)[-1],
-            env=dict(SESSION.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
-                     QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        self.addCleanup(stop, self.vexlo)
-        self.program = Program(self.vexlo.pid)
-        self.main = self.program.window("Vexlo")
-        self.wait_for(lambda: self.main.focused() == "First number", "the focus in field 1")
+    """A fresh Vexlo; `heard` collects the notifications it shows, as a
+    screen reader speaks them."""
 
-    # -- what the person does ------------------------------------------------
+    def setUp(self):
+        self.vexlo = SESSION.start([VEXLO], env=dict(
+            SESSION.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        self.addCleanup(stop, self.vexlo)
+        self.heard, self.events = [], []
+        kinds = ("object:state-changed", "focus:", "object:text-caret-moved")
+        pyatspi.Registry.registerEventListener(self._event, *kinds)
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, self._event, *kinds)
+        self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                            if self.ours(a)), None), "the program on the bus", 20)
+        self.main = self.window("Vexlo")
+        wait_until(lambda: self.focused(self.main) == "First number", "the focus in field 1")
+
+    def ours(self, accessible):
+        with contextlib.suppress(Exception):  # an object that went away meanwhile
+            accessible.clear_cache()
+            return accessible.get_process_id() == self.vexlo.pid
+        return False
+
+    def _event(self, event):
+        source = event.source
+        if self.ours(source):
+            self.events.append((event.type, source.name, event.detail1))
+            if event.type.endswith("showing") and event.detail1 and \
+                    source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                self.heard.append(source.name)
+
+    def windows(self, state):
+        self.app.clear_cache()
+        return [w for w in self.app if w is not None and w.getState().contains(state)]
+
+    def window(self, title):
+        return wait_until(lambda: next((w for w in self.windows(pyatspi.STATE_SHOWING)
+                                        if w.name == title), None), "the window " + title)
+
+    def control(self, window, name):
+        """A control by its name; a result's name goes on with what it shows."""
+        found = pyatspi.findDescendant(window, lambda o: o is not None and (
+            o.name == name or o.name.startswith(name + " ")))
+        self.assertIsNotNone(found, "%s has no control %r" % (window.name, name))
+        found.clear_cache()
+        return found
+
+    def text(self, window, name):
+        """What a field holds, or the name a label is read by."""
+        control = self.control(window, name)
+        is_field = control.getRole() == pyatspi.ROLE_TEXT
+        return control.queryText().getText(0, -1) if is_field else control.name
+
+    def focused(self, window):
+        window.clear_cache()
+        found = pyatspi.findDescendant(window, lambda o: o is not None and o.getState().contains(
+            pyatspi.STATE_FOCUSED))
+        return found.name if found is not None else None
+
+    def active(self):
+        return [w.name for w in self.windows(pyatspi.STATE_ACTIVE)]
+
+    def hears(self, *news):
+        """The notifications since the last call are these."""
+        wait_until(lambda: len(self.heard) >= len(news), "to hear %s" % (news,))
+        heard, self.heard[:] = list(self.heard), []
+        self.assertEqual(heard, list(news))
 
     def xdotool(self, *args):
-        done = SESSION.run(["xdotool", *args], text=True)
+        done = SESSION.run(["xdotool", *args])
         self.assertEqual(done.returncode, 0, done.stderr)
 
-    def key(self, *keys):
-        self.xdotool("key", "--delay", "30", *keys)
+    def key(self, *keys, verb="key"):
+        self.xdotool(verb, "--delay", "30", "--", *keys)
 
     def type(self, text):
-        self.xdotool("type", "--delay", "30", "--", text)
+        self.key(text, verb="type")
 
-    def click(self, window, name, where="centre", button="1"):
-        self.click_at(*window.control(name).point(where), button=button)
+    def click(self, window, name, button="1", start=False):
+        """A click in the control's middle, or just inside its left edge
+        (where the caret goes before the text)."""
+        box = self.control(window, name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x = box.x + (3 if start else box.width // 2)
+        self.xdotool("mousemove", "--sync", str(x), str(box.y + box.height // 2), "click", button)
 
-    def click_at(self, x, y, button="1"):
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", button)
+    def tab_to(self, window, name):
+        for _ in range(40):
+            if self.focused(window) == name:
+                return
+            self.key("Tab")
+        self.assertEqual(self.focused(window), name)
 
-    def context_menu(self, window, name):
-        """Right-clicks the control and returns where its context menu
-        opened (x, y, width, height). Menus are no part of the screen
-        reader's tree of windows; the window manager's list has them."""
-        before = set(self.program_windows())
-        self.click(window, name, button="3")
-        menu = self.wait_for(lambda: set(self.program_windows()) - before, "the context menu")
-        geometry = SESSION.run(["xdotool", "getwindowgeometry", "--shell", menu.pop()],
-                               text=True).stdout
-        values = dict(line.split("=", 1) for line in geometry.split())
-        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-
-    def program_windows(self):
-        found = SESSION.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.vexlo.pid)],
-                            text=True)
-        return found.stdout.split()
-
-    def click_and_type(self, window, name, text):
-        """Clicks just inside the field's left edge (the caret goes before
-        its text) and types."""
-        self.click(window, name, "start")
-        self.wait_for(lambda: window.focused() == name, "the focus in " + name)
-        self.type(text)
-
-    def drag(self, window, name):
-        """Selects a stretch of a label's text with the mouse."""
-        x, y, width, height = window.control(name).extents()
-        self.xdotool("mousemove", "--sync", str(x + 2), str(y + height // 2), "mousedown", "1",
-                     "mousemove", "--sync", str(x + width - 2), str(y + height // 2),
-                     "mouseup", "1")
-
-    def lend_keys(self, text):
-        """Gives each character of text a key of its own on the display's
-        keyboard, for good. xdotool would otherwise lend a key for the
-        moment of each press and take it back, and a program may read the
-        key map after it was taken back and see no character at all."""
-        x11 = ctypes.CDLL("libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
-        display = ctypes.c_void_p(x11.XOpenDisplay(SESSION.env["DISPLAY"].encode()))
-        self.assertTrue(display.value, "no connection to the display")
-        first, last, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
-        x11.XDisplayKeycodes(display, ctypes.byref(first), ctypes.byref(last))
-        count = last.value - first.value + 1
-        symbols = x11.XGetKeyboardMapping(display, first, count, ctypes.byref(per))
-        free = [first.value + code for code in range(count)
-                if not any(symbols[code * per.value + i] for i in range(per.value))]
-        x11.XFree(symbols)
-        self.assertGreaterEqual(len(free), len(text), "not enough unused keys")
-        for character, keycode in zip(text, reversed(free)):
-            code = ord(character)
-            keysym = (ctypes.c_ulong * 1)(code if code < 0x100 else 0x01000000 + code)
-            x11.XChangeKeyboardMapping(display, keycode, 1, keysym, 1)
-        x11.XSync(display, 0)
-        x11.XCloseDisplay(display)
-
-    def clipboard(self, selection="clipboard"):
-        done = SESSION.run(["xclip", "-selection", selection, "-o"])
-        return done.stdout.decode() if done.returncode == 0 else None
-
-    def offer_clipboard(self, text):
-        """Puts text on the clipboard, owned by xclip until the case ends."""
-        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i"],
-                                 env=SESSION.env, stdin=subprocess.PIPE,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                 start_new_session=True)
-        SESSION.processes.append(owner)
-        self.addCleanup(stop, owner)
-        owner.stdin.write(text.encode())
-        owner.stdin.close()
-        self.wait_for(lambda: self.clipboard() == text, "the clipboard to hold the text")
-
-    # -- what the person sees ------------------------------------------------
-
-    def wait_for(self, condition, what, timeout=10):
-        return wait_until(condition, timeout, what)
-
-    def wait_text(self, window, name, expected, timeout=10):
-        control = window.control(name)
-        try:
-            wait_until(lambda: control.text() == expected, timeout,
-                       "%s.%s to read %r" % (window.title, name, expected))
-        except AssertionError:
-            self.assertEqual(control.text(), expected, "%s.%s" % (window.title, name))
-
-    def texts(self, window, *names):
-        return [window.control(name).text() for name in names]
-
-    # -- pictures of a failed case -------------------------------------------
-
-    def screenshots(self):
-        folder = os.path.join(ARTIFACTS, self.id().rsplit(".", 1)[-1])
-        os.makedirs(folder, exist_ok=True)
-        SESSION.run(["import", "-window", "root", os.path.join(folder, "screen.png")])
-        for window in self.program_windows():
-            title = SESSION.run(["xdotool", "getwindowname", window], text=True).stdout.strip()
-            name = re.sub(r"[^A-Za-z0-9]+", "_", title) or window
-            SESSION.run(["import", "-window", window, os.path.join(folder, name + ".png")])
-        return folder
+    def clipboard(self):
+        return SESSION.run(["xclip", "-selection", "clipboard", "-o"]).stdout
 
 
-class ScreenshotResult(unittest.TextTestResult):
-    """Takes the pictures the moment a case fails, while its windows are
-    still on the screen."""
+def main(program, logs, *modules):
+    global SESSION, VEXLO, pyatspi
+    absent = [("%s (Debian package %s)" % needed) for needed in NEEDED if not shutil.which(needed[0])]
+    if importlib.util.find_spec("pyatspi") is None:
+        absent.append("the Python module pyatspi (Debian package python3-pyatspi)")
+    try:
+        if absent or not os.access(program, os.X_OK):
+            raise Missing("missing " + (absent + ["the program " + program])[0])
+        VEXLO, SESSION = os.path.abspath(program), Session(logs)
+    except Missing as problem:
+        print("desktop suite: " + str(problem))
+        return 1
+    # However the run ends (a failure, CTest's timeout, Ctrl+C), the
+    # session's processes end with it; not by exception, which unittest
+    # would take for one case's error.
+    for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(sig, lambda signum, _: (SESSION.close(), os._exit(128 + signum)))
+    try:
+        os.environ.update(SESSION.env)
+        import pyatspi
+        sys.modules["desktop"] = sys.modules[__name__]
+        suite = unittest.defaultTestLoader.loadTestsFromNames(modules)
+        return 0 if unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(
+            suite).wasSuccessful() else 1
+    finally:
+        SESSION.close()
 
-    def addFailure(self, test, err):
-        self._picture(test)
-        super().addFailure(test, err)
 
-    def addError(self, test, err):
-        self._picture(test)
-        super().addError(test, err)
-
-    def _picture(self, test):
-        if isinstance(test, DesktopCase) and getattr(test, "vexlo", None) is not None:
-            try:
-                self.stream.writeln("pictures of the windows: " + test.screenshots())
-            except Exception as problem:  # the case's own failure matters more
-                self.stream.writeln("no pictures: %s" % problem)
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
