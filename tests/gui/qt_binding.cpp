@@ -4,12 +4,14 @@
 // The Qt binding where the driver, whose keys carry their codes and whose
 // timers stand still, cannot see it: Qt's own key events as the windows'
 // key codes, the focus and the active window across windows, real timers,
-// the glyphs as painted, and a request to end the program. (Windows
+// the glyphs as painted, a request to end the program, and what a desktop
+// shows of the running program. (Windows
 // closing themselves by their own click or key are played by the random
 // events' engine, which runs under AddressSanitizer too.)
 
 #include "ui/application.h"
 #include "ui/binder.h"
+#include "ui/desktop_identity.h"
 #include "ui/form_view.h"
 #include "ui/glyph_painter.h"
 #include "ui/quit_handling.h"
@@ -204,6 +206,19 @@ private slots:
     QVERIFY(app_->registry().ended());
     for (QWidget *widget : QApplication::topLevelWidgets()) {
       QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+    }
+  }
+
+  // The program names its installed desktop entry, so a task bar matches its
+  // windows to it, and every window shows the program's icon (the copy built
+  // into the program: no desktop theme has it here).
+  void theWindowsPresentAsTheInstalledProgram() {
+    vx::ui::presentAsVexlo();
+    QCOMPARE(QGuiApplication::desktopFileName() + ".desktop", QStringLiteral(VEXLO_DESKTOP_ENTRY));
+    for (const std::string &name : app_->registry().names()) {
+      app_->registry().show(name);
+      const QImage icon = view(QString::fromStdString(name))->windowIcon().pixmap(32).toImage();
+      QVERIFY2(icon.pixelColor(16, 16).alpha() > 0, name.c_str()); // its face covers its middle
     }
   }
 
