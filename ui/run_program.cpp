@@ -33,8 +33,8 @@ cli::CommandLine commandLine() {
 // own accessibility bridge, which puts a second, empty "vexlo" on the
 // accessibility bus beside the one Qt's bridge publishes: a screen reader
 // may show the empty one. GTK leaves its bridge out when NO_AT_BRIDGE is
-// set (Qt's does not read it), and reads it only while it starts; true when
-// it was set here, unless the person set it already.
+// set (Qt's bridge does not read it) and reads it only while it starts.
+// A person's own setting stays as it is; true when it was set here.
 bool leaveGtkBridgeOut() {
   if (qEnvironmentVariableIsSet("NO_AT_BRIDGE")) {
     return false;
@@ -57,7 +57,7 @@ int runProgram(int argc, char *argv[], const std::function<void(Application &)> 
   }
   const bool gtkBridgeLeftOut = leaveGtkBridgeOut();
   QApplication qt(argc, argv);
-  // What Vexlo ever starts keeps its own bridge.
+  // A program started from Vexlo keeps its own bridge.
   if (gtkBridgeLeftOut) {
     qunsetenv("NO_AT_BRIDGE");
   }
