@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
@@ -215,6 +216,11 @@ private slots:
   void theWindowsPresentAsTheInstalledProgram() {
     vx::ui::presentAsVexlo();
     QCOMPARE(QGuiApplication::desktopFileName() + ".desktop", QStringLiteral(VEXLO_DESKTOP_ENTRY));
+    // X takes the window class from the application's name.
+    QSettings entry(QStringLiteral(VEXLO_SOURCE_DIR "/packaging/" VEXLO_DESKTOP_ENTRY),
+                    QSettings::IniFormat);
+    QCOMPARE(entry.value("Desktop Entry/StartupWMClass").toString(),
+             QCoreApplication::applicationName());
     for (const std::string &name : app_->registry().names()) {
       app_->registry().show(name);
       const QImage icon = view(QString::fromStdString(name))->windowIcon().pixmap(32).toImage();

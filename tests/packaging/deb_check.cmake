@@ -33,7 +33,7 @@ endif()
 # The libraries come from the binaries; the SVG icon engine is a plugin.
 execute_process(COMMAND ${DPKG_DEB} --field ${deb} Depends OUTPUT_VARIABLE depends
                 COMMAND_ERROR_IS_FATAL ANY)
-foreach(needed libqt6widgets6 libqt6svg6 libc6)
+foreach(needed libqt6widgets6 libqt6svg6 qt6-wayland libc6)
   if(NOT depends MATCHES "(^|[ ,])${needed}([ ,(]|\n|$)")
     message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
   endif()
