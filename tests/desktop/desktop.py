@@ -133,7 +133,7 @@ class DesktopCase(unittest.TestCase):
             SESSION.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         self.addCleanup(stop, self.vexlo)
         self.heard, self.events = [], []
-        kinds = ("object:state-changed", "focus:", "object:text-caret-moved")
+        kinds = ("object:state-changed", "object:text-caret-moved", "object:text-changed")
         pyatspi.Registry.registerEventListener(self._event, *kinds)
         self.addCleanup(pyatspi.Registry.deregisterEventListener, self._event, *kinds)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
@@ -164,18 +164,14 @@ class DesktopCase(unittest.TestCase):
                                         if w.name == title), None), "the window " + title)
 
     def control(self, window, name):
-        """A control by its name; a result's name goes on with what it shows."""
-        found = pyatspi.findDescendant(window, lambda o: o is not None and (
-            o.name == name or o.name.startswith(name + " ")))
+        found = pyatspi.findDescendant(window, lambda o: o is not None and o.name == name)
         self.assertIsNotNone(found, "%s has no control %r" % (window.name, name))
         found.clear_cache()
         return found
 
     def text(self, window, name):
-        """What a field holds, or the name a label is read by."""
-        control = self.control(window, name)
-        is_field = control.getRole() == pyatspi.ROLE_TEXT
-        return control.queryText().getText(0, -1) if is_field else control.name
+        """What a field holds, or a result label's value with its name."""
+        return self.control(window, name).queryText().getText(0, -1)
 
     def focused(self, window):
         window.clear_cache()
