@@ -150,7 +150,8 @@ class DesktopCase(unittest.TestCase):
     def _event(self, event):
         source = event.source
         if self.ours(source):
-            self.events.append((event.type, source.name, event.detail1))
+            data = event.any_data if event.type.startswith("object:text-changed") else event.detail1
+            self.events.append((event.type, source.name, data))
             if event.type.endswith("showing") and event.detail1 and \
                     source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 self.heard.append(source.name)

@@ -17,12 +17,11 @@ class ScreenReader(DesktopCase):
         self.key("Tab")
         self.type("30")
         self.tab_to(main, "Add")
-        self.events.clear()
         self.key("space")
         self.hears("Result 42")
         self.assertEqual(self.focused(main), "Second number")
         self.assertEqual(self.text(main, "Result"), "Result 42")  # what flat review reads
-        self.assertIn(("object:text-changed:insert", "Result", 0), self.events)
+        self.assertIn(("object:text-changed:insert", "Result", "Result 42"), self.events)
         # Divide again writes its message, then the same quotient: no news;
         # the next thing heard is the total.
         self.click(main, "Divide")
