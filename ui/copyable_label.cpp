@@ -5,6 +5,7 @@
 
 #include "ui/form_view.h"
 #include "ui/result_announcer.h"
+#include "ui/result_label.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,7 +25,7 @@ void makeCopyable(QLabel &label) {
         auto *menu = new QMenu(&label);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         // A screen reader finds the menu named after what it copies.
-        menu->setAccessibleName(label.accessibleName());
+        menu->setAccessibleName(spokenText(label));
         menu->addAction(QObject::tr("&Copy"), &label, [&label] { copyToClipboard(label); });
         // Not exec(): the window's timers and a quit request
         // go on while the menu is open.
@@ -52,7 +53,7 @@ protected:
     if (!key->isAutoRepeat()) {
       copyToClipboard(line_);
       if (ResultAnnouncer *announcer = window_.announcer()) {
-        announcer->say(QObject::tr("%1 copied").arg(line_.accessibleName()));
+        announcer->say(QObject::tr("%1 copied").arg(spokenText(line_)));
       }
     }
     return true;

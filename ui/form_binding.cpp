@@ -9,6 +9,7 @@
 #include "ui/layouts.h"
 #include "ui/picture_widget.h"
 #include "ui/result_announcer.h"
+#include "ui/result_label.h"
 #include "ui/text_positions.h"
 
 #include <QCheckBox>
@@ -121,7 +122,8 @@ void FormBinding::createWidgets() {
       break;
     }
     case forms::ControlKind::Label: {
-      auto *label = new QLabel(view_.get());
+      auto *label =
+          showsResult(form_, *control) ? new ResultLabel(view_.get()) : new QLabel(view_.get());
       label->setTextFormat(Qt::PlainText);
       widget = label;
       break;
@@ -223,13 +225,13 @@ void FormBinding::controlChanged(forms::Control &control) {
     if (qtLabel->text() != caption) {
       const QString before = qtLabel->text();
       qtLabel->setText(caption);
-      if (showsResult(form_, control)) {
-        // Flat review reads a label by its name: a result's says what it
-        // is and what it shows.
-        qtLabel->setAccessibleName(spokenResult(accessibleName(form_, control), caption));
+      // The accessible name says what the label is; screen readers read
+      // what it shows from the description, and a result's value with its
+      // name from its text.
+      qtLabel->setAccessibleDescription(caption);
+      if (auto *result = qobject_cast<ResultLabel *>(qtLabel)) {
+        result->reportChange(before);
         announceIfResult(control, *qtLabel, before);
-      } else {
-        qtLabel->setAccessibleDescription(caption);
       }
     }
     setToolTipIfChanged(qtLabel, label.toolTip());

@@ -6,6 +6,7 @@
 #include "ui/field_accessibility.h"
 #include "ui/form_view.h"
 #include "ui/result_announcer.h"
+#include "ui/result_label.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
@@ -66,6 +67,9 @@ QAccessibleInterface *windowInterface(const QString & /*className*/, QObject *ob
   }
   if (auto *notice = qobject_cast<ResultNotice *>(object)) {
     return new QAccessibleWidget(notice, QAccessible::Notification);
+  }
+  if (auto *result = qobject_cast<ResultLabel *>(object)) {
+    return new ResultLabelInterface(result);
   }
   if (auto *field = qobject_cast<QLineEdit *>(object)) {
     if (qobject_cast<FormView *>(field->parentWidget()) != nullptr) {

@@ -4,8 +4,9 @@
 #pragma once
 // What a screen reader is told each part of a window is: the window a
 // window (a frame, named by its title), not an anonymous pane; the text
-// fields fields it reads right (ui/field_accessibility.h); the window's
-// hidden notice a notification, which screen readers speak when it shows.
+// fields fields it reads right (ui/field_accessibility.h), a result's
+// label the value with what it is (ui/result_label.h); the window's hidden
+// notice a notification, which screen readers speak when it shows.
 
 namespace vx::ui {
 

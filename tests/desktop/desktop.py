@@ -133,7 +133,7 @@ class DesktopCase(unittest.TestCase):
             SESSION.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         self.addCleanup(stop, self.vexlo)
         self.heard, self.events = [], []
-        kinds = ("object:state-changed", "focus:", "object:text-caret-moved")
+        kinds = ("object:state-changed", "object:text-caret-moved", "object:text-changed")
         pyatspi.Registry.registerEventListener(self._event, *kinds)
         self.addCleanup(pyatspi.Registry.deregisterEventListener, self._event, *kinds)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
@@ -150,7 +150,8 @@ class DesktopCase(unittest.TestCase):
     def _event(self, event):
         source = event.source
         if self.ours(source):
-            self.events.append((event.type, source.name, event.detail1))
+            data = event.any_data if event.type.startswith("object:text-changed") else event.detail1
+            self.events.append((event.type, source.name, data))
             if event.type.endswith("showing") and event.detail1 and \
                     source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 self.heard.append(source.name)
@@ -164,18 +165,14 @@ class DesktopCase(unittest.TestCase):
                                         if w.name == title), None), "the window " + title)
 
     def control(self, window, name):
-        """A control by its name; a result's name goes on with what it shows."""
-        found = pyatspi.findDescendant(window, lambda o: o is not None and (
-            o.name == name or o.name.startswith(name + " ")))
+        found = pyatspi.findDescendant(window, lambda o: o is not None and o.name == name)
         self.assertIsNotNone(found, "%s has no control %r" % (window.name, name))
         found.clear_cache()
         return found
 
     def text(self, window, name):
-        """What a field holds, or the name a label is read by."""
-        control = self.control(window, name)
-        is_field = control.getRole() == pyatspi.ROLE_TEXT
-        return control.queryText().getText(0, -1) if is_field else control.name
+        """What a field holds, or a result label's value with its name."""
+        return self.control(window, name).queryText().getText(0, -1)
 
     def focused(self, window):
         window.clear_cache()
