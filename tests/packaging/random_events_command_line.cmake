@@ -9,10 +9,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
 
 set(no_platform ENV QT_QPA_PLATFORM=no-such-platform)
 expect_help_and_version(${no_platform})
-foreach(case
-        "--seed;x;'x'" "--seed;-1;'-1'" "--seed;18446744073709551616;--seed" "--seed;--seed"
-        "--events;1.5;--events"
-        "--bogus;'bogus'" "extra;'extra'" "--replay;--replay")
+foreach(case "--seed;-1;'-1'" "--events;1.5;--events" "extra;'extra'" "--replay;--replay")
   list(POP_BACK case names)
   expect_misuse("${names}" ARGS ${case} ${no_platform})
 endforeach()
