@@ -18,6 +18,14 @@ def reading(command):
     return match.group(2) + " = " if match else None
 
 
+def expected(command, arrow, value):
+    """The line the command must print, None for nothing."""
+    if not arrow:
+        return None
+    prefix = reading(command)
+    return prefix + value if prefix and not value.startswith("! line ") else value
+
+
 def printed_by_line(commands, output):
     """A refusal names its line; get, var and echo print one line each."""
     lines, at = [], 0
@@ -39,8 +47,7 @@ def main():
     with open(args.script, encoding="utf-8") as f:
         pairs = [line.partition(ARROW) for line in f.read().splitlines()]
     commands = [command.rstrip() for command, _, _ in pairs]
-    wanted = [(reading(c) or "") + v if a and not v.startswith("! line ") else (v if a else None)
-              for c, (_, a, v) in zip(commands, pairs)]
+    wanted = [expected(c, a, v) for c, (_, a, v) in zip(commands, pairs)]
     run = subprocess.run([args.driver], input="\n".join(commands) + "\n", capture_output=True,
                          text=True, timeout=120, check=False)
     printed, beyond = printed_by_line(commands, run.stdout.splitlines())
