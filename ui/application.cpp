@@ -8,6 +8,7 @@
 #include "main/vexlo.h"
 #include "ohms/wavo6.h"
 #include "portstate/port66.h"
+#include "ui/form_view.h"
 
 #include <memory>
 
@@ -20,6 +21,7 @@ template <typename Window> forms::Registry::Factory factory() {
 } // namespace
 
 Application::Application() : binder_(registry_) {
+  useDesktopFont();
   // Each window object is made only when it is first shown or read.
   registry_.add("port6", factory<port6>());
   registry_.add("vexlo", factory<vexlo>());

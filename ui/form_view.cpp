@@ -10,10 +10,31 @@
 #include "ui/window_accessibility.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 
 namespace vx::ui {
+
+namespace {
+
+// Every text of the windows is drawn
+//  - without shaping: every caption and reading is Latin text, which
+//    shaping turns into the glyphs a plain character lookup gives, kerning
+//    apart; text in a script that needs shaping is shaped all the same;
+//  - without hinting, from the outlines as they are, as on high-density
+//    screens: the hinter would analyse each face as the main window opens
+//    and fit every glyph it measures or draws. Only horizontal edges come
+//    out a little softer.
+// Measuring and drawing its sixty-odd texts is the larger part of what the
+// main window costs beyond a bare window to appear.
+QFont drawnPlainly(QFont font) {
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+} // namespace
 
 FormView::FormView(forms::Form &form, Binder &binder) : form_(form), binder_(binder) {
   describeWindowsToScreenReaders();
@@ -60,6 +81,9 @@ void FormView::closeEvent(QCloseEvent *event) {
 
 void FormView::changeEvent(QEvent *event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::ThemeChange) {
+    useDesktopFont();
+  }
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
     binder_.windowActivated(form_);
   }
@@ -73,8 +97,14 @@ bool FormView::focusNextPrevChild(bool next) {
   return true;
 }
 
+void useDesktopFont() {
+  // Set explicitly, the font no longer follows the desktop's theme by
+  // itself: each window's theme change calls this again.
+  QApplication::setFont(drawnPlainly(QFontDatabase::systemFont(QFontDatabase::GeneralFont)));
+}
+
 QFont fixedPitchFont() {
-  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  return drawnPlainly(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 } // namespace vx::ui

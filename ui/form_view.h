@@ -50,6 +50,10 @@ private:
   ResultAnnouncer *announcer_ = nullptr;
 };
 
+// Gives the windows the desktop's font, drawn with the program's text
+// strategy: once the application exists, and whenever the theme changes.
+void useDesktopFont();
+
 // A font whose characters all have one width, for texts whose blanks carry
 // meaning (result and display lines, unit words, tables).
 QFont fixedPitchFont();

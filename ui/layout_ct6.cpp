@@ -75,8 +75,6 @@ void layoutCt6(FormView &view) {
     buttons->addWidget(view.widget(name));
   }
   outer->addLayout(buttons);
-
-  view.adjustSize();
 }
 
 } // namespace vx::ui

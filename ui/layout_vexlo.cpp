@@ -69,7 +69,6 @@ void layoutVexlo(FormView &view) {
   }
   outer->addLayout(buttons);
   outer->addStretch();
-  view.adjustSize();
 }
 
 } // namespace vx::ui

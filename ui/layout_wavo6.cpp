@@ -33,8 +33,6 @@ void layoutWavo6(FormView &view) {
   }
   outer->addLayout(buttons);
   outer->addStretch();
-
-  view.adjustSize();
 }
 
 } // namespace vx::ui
