@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -226,6 +227,17 @@ private slots:
       const QImage icon = view(QString::fromStdString(name))->windowIcon().pixmap(32).toImage();
       QVERIFY2(icon.pixelColor(16, 16).alpha() > 0, name.c_str()); // its face covers its middle
     }
+  }
+
+  // The program sets the desktop's font itself, and Qt stops following the
+  // theme's font once a program has; the windows take it up again.
+  void theWindowsFollowTheDesktopsFontThroughAThemeChange() {
+    QApplication::setFont(QFont(QStringLiteral("Serif"), 31));
+    QEvent themeChange(QEvent::ThemeChange);
+    QApplication::sendEvent(view("vexlo"), &themeChange);
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QCOMPARE(QApplication::font().families(), desktop.families());
+    QCOMPARE(QApplication::font().pointSizeF(), desktop.pointSizeF());
   }
 
 private:
