@@ -50,8 +50,9 @@ private:
   ResultAnnouncer *announcer_ = nullptr;
 };
 
-// Gives the windows the desktop's font, drawn with the program's text
-// strategy: once the application exists, and whenever the theme changes.
+// Gives the windows the desktop's font, drawn without shaping or hinting
+// like every text of theirs: once the application exists, and again
+// whenever the desktop's theme changes.
 void useDesktopFont();
 
 // A font whose characters all have one width, for texts whose blanks carry
